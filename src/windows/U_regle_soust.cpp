@@ -1,0 +1,8 @@
+#include "U_regle_soust.h"
+
+#include "fenetre_annexe.h"
+
+Tregle_soust::Tregle_soust(QWidget *principale) : QWidget(principale)
+{
+    prepare_fenetre(*this, "regle_soust", QStringLiteral("Règle de soustraction "), QSize(553, 361), Cadre::SansBoutons);
+}

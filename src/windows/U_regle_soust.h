@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QWidget>
+
+// The subtraction rule window: the rule, worked examples and the guided exercise.
+class Tregle_soust : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit Tregle_soust(QWidget *principale);
+};
