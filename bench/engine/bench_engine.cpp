@@ -1,0 +1,42 @@
+#include "aleatoire.h"
+#include "etat_partage.h"
+#include "generateur.h"
+#include "questionnaire.h"
+#include "tables.h"
+
+#include <QTest>
+
+// Costs of the drill's hot paths. Run: bench_engine [-iterations N].
+class BenchEngine : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    // One draw of a C-group type ((-x)+(-Y)) without carries at max 99:
+    // the longest candidate list a caller can ask for.
+    void tirage_groupe_C_sans_retenues_max99()
+    {
+        AleatoireHorloge hasard(1u);
+        int somme = 0;
+        QBENCHMARK {
+            for (int i = 0; i < 1000; ++i)
+                somme += tire_au_sort(hasard, 16, false, 99, 99).operande1;
+        }
+        QVERIFY(somme < 0);
+    }
+
+    // Building a level-3 series from the default weights.
+    void serie_niveau3()
+    {
+        AleatoireHorloge hasard(2u);
+        EtatPartage etat;
+        int premier = 0;
+        QBENCHMARK {
+            premier += elabore_questionnaire(etat, hasard, tables::repartition_par_defaut, 3)[1];
+        }
+        QVERIFY(premier > 0);
+    }
+};
+
+QTEST_APPLESS_MAIN(BenchEngine)
+#include "bench_engine.moc"
