@@ -1,0 +1,25 @@
+# Installs, on Debian 12, whatever the build, the program and its tests
+# need and the machine lacks. Sourced by run.sh and test.sh.
+tavelo_packages=(
+  cmake ninja-build g++ pkg-config
+  qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
+  fonts-liberation fonts-comic-neue
+)
+
+tavelo_install_dependencies() {
+  local missing=()
+  for p in "${tavelo_packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  if [ ${#missing[@]} -gt 0 ]; then
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+  fi
+}
+
+tavelo_build() {
+  cmake -S "$1" -B "$1/build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+  cmake --build "$1/build" -j"$(nproc)"
+}

@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds Tavelo and starts it.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+source "$root/scripts/dependencies.sh"
+tavelo_install_dependencies
+tavelo_build "$root"
+exec "$root/build/src/app/tavelo"
