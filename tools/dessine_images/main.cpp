@@ -1,0 +1,87 @@
+// Draws the bitmaps and the icon of the program and writes them as PNG into
+// the resources folder (the first argument, or the source tree's resources/).
+
+#include "droite.h"
+#include "etiquettes.h"
+#include "icone.h"
+#include "jauge.h"
+
+#include <QDir>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTextStream>
+
+#include <functional>
+
+namespace {
+
+const QColor bleu_lecon(0, 0, 255);
+const QColor rouge_lecon(255, 0, 0);
+
+struct Image
+{
+    int numero;
+    QSize taille;
+    std::function<QImage()> dessin;
+};
+
+QList<Image> images_du_programme()
+{
+    QList<Image> images = {
+        {1, {69, 373}, [] { return dessine_jauge(graduation_sur_20, true); }},
+        {2, {36, 320}, [] { return dessine_cache(graduation_sur_20); }},
+        {3, {69, 373}, [] { return dessine_jauge(graduation_sur_40, true); }},
+        {4, {36, 320}, [] { return dessine_cache(graduation_sur_40); }},
+        {5, {80, 60}, [] { return dessine_croix(); }},
+        {7, {625, 29}, [] { return dessine_accolade(625, 29, Qt::black, true); }},
+        {8, {313, 28}, [] { return dessine_accolade(313, 28, bleu_lecon, false); }},
+        {9, {313, 28}, [] { return dessine_accolade(313, 28, rouge_lecon, false); }},
+        {10, {600, 15}, [] { return dessine_droite(Qt::black); }},
+        {11, {300, 15}, [] { return dessine_droite(bleu_lecon).copy(0, 0, 300, 15); }},
+        {12, {300, 15}, [] { return dessine_droite(rouge_lecon).copy(300, 0, 300, 15); }},
+        {13, {88, 44}, [] { return dessine_mot(QStringLiteral("OUI!"), QColor(236, 238, 242), QColor(128, 134, 146)); }},
+        {14, {88, 44}, [] { return dessine_mot(QStringLiteral("FAUX!"), QColor(255, 64, 48), QColor(196, 0, 0)); }},
+    };
+    for (int niveau = 1; niveau <= 3; ++niveau) {
+        images.append({15 + niveau, {69, 20}, [niveau] { return dessine_niveau(niveau, false); }});
+        images.append({18 + niveau, {69, 20}, [niveau] { return dessine_niveau(niveau, true); }});
+    }
+    return images;
+}
+
+bool enregistre(const QImage &image, const QString &chemin, QTextStream &erreurs)
+{
+    if (image.save(chemin, "PNG"))
+        return true;
+    erreurs << "cannot write " << chemin << '\n';
+    return false;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QGuiApplication application(argc, argv);
+    QTextStream erreurs(stderr);
+    const QDir racine(argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral(DOSSIER_RESSOURCES));
+    if (!racine.mkpath(QStringLiteral("bitmaps")) || !racine.mkpath(QStringLiteral("icone"))) {
+        erreurs << "cannot create folders under " << racine.absolutePath() << '\n';
+        return 1;
+    }
+
+    bool reussi = true;
+    for (const Image &image : images_du_programme()) {
+        const QImage dessin = image.dessin();
+        if (dessin.size() != image.taille) {
+            erreurs << "BITMAP_" << image.numero << " drawn at the wrong size\n";
+            reussi = false;
+            continue;
+        }
+        reussi &= enregistre(dessin, racine.filePath(QStringLiteral("bitmaps/BITMAP_%1.png").arg(image.numero)),
+                             erreurs);
+    }
+    for (const int taille : {32, 64, 256})
+        reussi &= enregistre(dessine_icone(taille), racine.filePath(QStringLiteral("icone/tavelo_%1.png").arg(taille)),
+                             erreurs);
+    return reussi ? 0 : 1;
+}
