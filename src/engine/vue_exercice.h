@@ -34,6 +34,8 @@ public:
     virtual Couleur couleur_police(const QString &controle) const = 0;
     virtual void fixe_couleur_police(const QString &controle, Couleur couleur) = 0;
     virtual void taille_police(const QString &controle, int points) = 0;
+    // Centres the control's text horizontally; it stays centred.
+    virtual void centre_texte(const QString &controle) = 0;
 
     virtual void donne_focus(const QString &controle) = 0;
     // Raises the control above its siblings.

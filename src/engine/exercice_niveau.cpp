@@ -1,0 +1,219 @@
+// Level start, end of a level and posing a question.
+#include "exercice.h"
+
+#include "aleatoire.h"
+#include "catalogue_types.h"
+#include "etat_partage.h"
+#include "niveaux.h"
+#include "presentation.h"
+#include "questionnaire.h"
+#include "vue_exercice.h"
+#include "vue_outils.h"
+
+#include <array>
+
+using namespace vue_outils;
+
+namespace {
+
+const QString leds[] = {QStringLiteral("LedMatrix1"), QStringLiteral("LedMatrix2"),
+                        QStringLiteral("LedMatrix3")};
+
+// Position in the history of the most recent appearance of a text (1 is
+// the newest), or one past the end when the text is not there.
+int anciennete(const Tableau<TexteQuestion, 20> &historique, const QString &texte)
+{
+    for (int i = 1; i <= historique.taille; ++i)
+        if (historique[i] == texte)
+            return i;
+    return historique.taille + 1;
+}
+
+} // namespace
+
+Exercice::Exercice(EtatPartage &etat, VueExercice &vue, SourceAleatoire &hasard)
+    : m_etat(etat), m_vue(vue), m_hasard(hasard)
+{
+}
+
+QString Exercice::labl(int n)
+{
+    return QStringLiteral("Label%1").arg(n);
+}
+
+Tirage Exercice::tire_au_sort(int type_question, bool avec_retenues, int max_avec_calcul,
+                              int max_sans_calcul)
+{
+    return ::tire_au_sort(m_hasard, type_question, avec_retenues, max_avec_calcul,
+                          max_sans_calcul);
+}
+
+void Exercice::initialise_niveau(int niveau)
+{
+    m_vue.ecrit_texte(QStringLiteral("Panel1"), QString());
+    m_vue.ecrit_texte(QStringLiteral("Panel2"), QString());
+    for (const char *nom : {"Panel1", "Panel2", "Label1"})
+        m_vue.montre(QString::fromLatin1(nom), true);
+    fixe_gauche(m_vue, QStringLiteral("Label_question"), 15);
+    for (const char *nom : {"Panel6", "Label17", "EffectLabel9", "EffectLabel10", "Button10"})
+        m_vue.montre(QString::fromLatin1(nom), false);
+    montre_clavier(true);
+    QRect oui = m_vue.geometrie(QStringLiteral("Image_oui_faux"));
+    oui.moveTo(bord_droit(m_vue.geometrie(QStringLiteral("Panel2"))) + 30, 30);
+    m_vue.place(QStringLiteral("Image_oui_faux"), oui);
+    m_vue.montre(QStringLiteral("Image_oui_faux"), false);
+    m_vue.arrete_minuterie(QStringLiteral("timer_oui"));
+    m_vue.arrete_minuterie(QStringLiteral("Timer_fin_bravo"));
+
+    if (niveau == 0) {
+        m_vue.sauve_etat_clavier();
+        m_vue.force_verrous_clavier();
+        prepare_etat_niveau(m_etat, m_hasard, 0);
+        return;
+    }
+
+    const Niveau &n = niveaux::niveau(niveau);
+    m_vue.charge_image(QStringLiteral("Image1"), QString::fromLatin1(n.jauge));
+    m_vue.charge_image(QStringLiteral("Image2"), QString::fromLatin1(n.cache_jauge));
+    m_vue.charge_image(QStringLiteral("Image7"), QString::fromLatin1(n.image7));
+    m_vue.charge_image(QStringLiteral("Image8"), QString::fromLatin1(n.image8));
+    m_vue.charge_image(QStringLiteral("Image9"), QString::fromLatin1(n.image9));
+    // Two digits: the third cell lies over the second (undoes the banner).
+    const std::array<int, 3> gauches{574, 592, 592};
+    for (int i = 0; i < 3; ++i) {
+        fixe_gauche(m_vue, leds[i], gauches[i]);
+        m_vue.defilement_led(leds[i], false);
+    }
+    if (niveau == 1)
+        m_vue.montre(QStringLiteral("EffectLabel9"), false);
+    prepare_etat_niveau(m_etat, m_hasard, niveau);
+    affiche_score();
+    avant_de_poser_la_question();
+    m_vue.titre_fenetre(QString::fromUtf8(n.titre));
+}
+
+void Exercice::avant_de_poser_la_question()
+{
+    const bool fin_de_niveau = m_etat.score == 20 && m_etat.niveau < 3;
+    const bool fin_du_jeu = m_etat.score == 40;
+    if (fin_de_niveau || fin_du_jeu) {
+        // The three cells side by side, "BRAVO " running through the chain.
+        const std::array<int, 3> gauches{565, 583, 601};
+        for (int i = 0; i < 3; ++i) {
+            fixe_gauche(m_vue, leds[i], gauches[i]);
+            m_vue.defilement_led(leds[i], true);
+        }
+        m_vue.texte_led(leds[0], QStringLiteral("BRAVO "));
+    } else {
+        pose_la_question();
+    }
+
+    if (fin_de_niveau)
+        m_vue.demarre_minuterie(QStringLiteral("Timer_fin_bravo"));
+
+    if (fin_du_jeu) {
+        m_vue.ecrit_texte(QStringLiteral("Label_question"), QStringLiteral("Félicitations!!!"));
+        fixe_largeur(m_vue, QStringLiteral("Panel1"),
+                     m_vue.geometrie(QStringLiteral("Label_question")).width() + 30);
+        montre_clavier(false);
+        m_vue.montre(QStringLiteral("Label1"), false);
+        m_vue.montre(QStringLiteral("Panel2"), false);
+        m_vue.taille_police(QStringLiteral("EffectLabel10"), 18);
+        m_vue.place(QStringLiteral("EffectLabel10"), QRect(84, 116, 441, 37));
+        m_vue.ecrit_texte(QStringLiteral("EffectLabel10"),
+                          QStringLiteral("Tu dois maintenant effectuer un test."));
+        m_vue.montre(QStringLiteral("EffectLabel10"), true);
+    }
+}
+
+void Exercice::pose_la_question()
+{
+    m_vue.montre(QStringLiteral("Image_faux2"), false);
+    m_vue.charge_image(QStringLiteral("Image_oui_faux"), QStringLiteral("bitmap_13"));
+
+    // A used-up series gives way to a new one from the adapted weights.
+    if ((m_etat.rang_question == 21 && m_etat.niveau < 3) || m_etat.rang_question == 41) {
+        modifie_repartition(m_etat);
+        m_etat.questionnaire = elabore_questionnaire(m_etat, m_hasard, m_etat.repartition,
+                                                     m_etat.niveau);
+        m_etat.rang_question = 1;
+    }
+    m_etat.type_question = m_etat.questionnaire[m_etat.rang_question];
+
+    tire_question_nouvelle();
+
+    // From a score of 10 on, one negative first operand in two goes bare.
+    // The draw is made whatever the operand's sign.
+    if (m_etat.score > 9) {
+        const double u = m_hasard.u();
+        if (u < 0.5 && m_etat.operande1 < 0)
+            m_etat.texte_question = presentation::question(
+                m_etat.type_question, m_etat.operande1, m_etat.operande2, true);
+    }
+    pousse_dans_historique(m_etat.texte_question);
+
+    m_etat.resultat = catalogue::est_addition(m_etat.type_question)
+                          ? m_etat.operande1 + m_etat.operande2
+                          : m_etat.operande1 - m_etat.operande2;
+    m_etat.texte_resultat = presentation::nombre(m_etat.resultat);
+
+    met_en_page_question();
+
+    m_vue.demarre_minuterie(QStringLiteral("Timer_panel_actif"));
+    m_vue.couleur_fond(QStringLiteral("Panel2"), couleurs::argent);
+    m_vue.fixe_couleur_police(QStringLiteral("Panel2"), couleurs::noir);
+    m_vue.ecrit_texte(QStringLiteral("Panel2"), QString());
+    active_clavier(true);
+    active_ok(true);
+    m_vue.donne_focus(QStringLiteral("ButtonOK"));
+}
+
+void Exercice::tire_question_nouvelle()
+{
+    // Draw until the question (written with its parentheses) is none of the
+    // last 20. A type with 20 questions or fewer under the current limits
+    // can have them all in the history: after tirages_max draws, the one
+    // whose last appearance is the oldest is kept.
+    const bool debutant = m_etat.score < 10;
+    const int absent = Tableau<TexteQuestion, 20>::taille + 1;
+    Tirage retenu;
+    QString texte_retenu;
+    int meilleure_anciennete = 0;
+    for (int essai = 0; essai < tirages_max && meilleure_anciennete < absent; ++essai) {
+        const Tirage t = debutant ? tire_au_sort(m_etat.type_question, false, 9, 19)
+                                  : tire_au_sort(m_etat.type_question, true, 19, 19);
+        const QString texte = presentation::question(m_etat.type_question, t.operande1,
+                                                     t.operande2);
+        const int a = anciennete(m_etat.dernieres_questions, texte);
+        if (a > meilleure_anciennete) {
+            meilleure_anciennete = a;
+            retenu = t;
+            texte_retenu = texte;
+        }
+    }
+    m_etat.operande1 = retenu.operande1;
+    m_etat.operande2 = retenu.operande2;
+    m_etat.texte_question = texte_retenu;
+}
+
+void Exercice::pousse_dans_historique(const QString &texte)
+{
+    auto &historique = m_etat.dernieres_questions;
+    for (int i = historique.taille; i > 1; --i)
+        historique[i] = historique[i - 1];
+    historique[1] = texte;
+}
+
+void Exercice::met_en_page_question()
+{
+    // Each piece of the question line follows the previous one's right edge.
+    m_vue.ecrit_texte(QStringLiteral("Label_question"), m_etat.texte_question);
+    fixe_largeur(m_vue, QStringLiteral("Panel1"),
+                 m_vue.geometrie(QStringLiteral("Label_question")).width() + 30);
+    fixe_gauche(m_vue, QStringLiteral("Label1"),
+                bord_droit(m_vue.geometrie(QStringLiteral("Panel1"))) + 10);
+    fixe_gauche(m_vue, QStringLiteral("Panel2"),
+                bord_droit(m_vue.geometrie(QStringLiteral("Label1"))) + 10);
+    fixe_gauche(m_vue, QStringLiteral("Image_oui_faux"),
+                bord_droit(m_vue.geometrie(QStringLiteral("Panel2"))) + 30);
+}

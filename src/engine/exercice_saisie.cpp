@@ -1,0 +1,143 @@
+// Answer entry: the keypad, the typing rule, erasing, the blinking cursor
+// and the keyboard.
+#include "exercice.h"
+
+#include "etat_partage.h"
+#include "vue_exercice.h"
+
+#include <QStringList>
+
+namespace {
+
+const QString curseur = QStringLiteral("_");
+
+// The sign and digit keys with the eraser; ButtonOK goes its own way.
+const QStringList &touches()
+{
+    static const QStringList noms = [] {
+        QStringList n{QStringLiteral("Button_"), QStringLiteral("button_correction")};
+        for (int chiffre = 0; chiffre <= 9; ++chiffre)
+            n << QStringLiteral("Button%1").arg(chiffre);
+        return n;
+    }();
+    return noms;
+}
+
+// Virtual-key codes at key release.
+constexpr int touche_suppr = 46;
+constexpr int touche_moins_pave = 109;
+constexpr int touche_shift = 16;
+constexpr int touche_verr_num = 144;
+
+} // namespace
+
+QString Exercice::cible() const
+{
+    return m_etat.panneau_actif;
+}
+
+void Exercice::montre_clavier(bool visible)
+{
+    for (const QString &nom : touches())
+        m_vue.montre(nom, visible);
+    m_vue.montre(QStringLiteral("ButtonOK"), visible);
+}
+
+void Exercice::active_clavier(bool actif)
+{
+    for (const QString &nom : touches())
+        m_vue.active(nom, actif);
+}
+
+void Exercice::active_ok(bool actif)
+{
+    m_ok_actif = actif;
+    m_vue.active(QStringLiteral("ButtonOK"), actif);
+}
+
+void Exercice::ecrire(QChar s)
+{
+    m_vue.donne_focus(QStringLiteral("ButtonOK"));
+    m_vue.arrete_minuterie(QStringLiteral("Timer_panel_actif"));
+
+    QString texte = m_vue.texte(cible());
+    if (texte == curseur)
+        texte.clear();
+    const QChar c = texte.isEmpty() ? QChar() : texte.front();
+    const QChar moins = QLatin1Char('-');
+    const QChar zero = QLatin1Char('0');
+
+    // Only "0", 1..99 and -1..-99 can be written: each check appends only
+    // at its own length, so one key adds one character at most.
+    if (texte.size() == 2 && c == moins && s != moins)
+        texte += s;
+    if (texte.size() == 1 && c != zero && c != moins && s == zero)
+        texte += s;
+    if (texte.size() == 1 && c != zero && s != zero && s != moins)
+        texte += s;
+    if (texte.isEmpty())
+        texte = s;
+    m_vue.ecrit_texte(cible(), texte);
+}
+
+void Exercice::Button_chiffreClick(QChar chiffre)
+{
+    ecrire(chiffre);
+}
+
+void Exercice::Button_Click()
+{
+    ecrire(QLatin1Char('-'));
+}
+
+void Exercice::button_correctionClick()
+{
+    m_vue.donne_focus(QStringLiteral("ButtonOK"));
+    QString texte = m_vue.texte(cible()).left(3);
+    texte.chop(1);
+    if (texte.isEmpty()) {
+        texte = curseur;
+        m_vue.demarre_minuterie(QStringLiteral("Timer_panel_actif"));
+    }
+    m_vue.ecrit_texte(cible(), texte);
+}
+
+void Exercice::Timer_panel_actifTimer()
+{
+    m_vue.ecrit_texte(cible(), m_vue.texte(cible()) == curseur ? QString() : curseur);
+}
+
+void Exercice::ButtonOKClick()
+{
+    // A disabled button takes no click; the subtraction exercise holds the
+    // drill while it runs.
+    if (!m_ok_actif || m_etat.etat_soustraction != 0)
+        return;
+    const QString reponse = m_vue.texte(cible());
+    if (reponse.isEmpty() || reponse == QLatin1String("-") || reponse == curseur)
+        return;
+    active_ok(false);
+    corrige_reponse();
+}
+
+void Exercice::ButtonOKKeyUp(int code)
+{
+    // The keys reach the OK button only while it holds the focus, that is
+    // while it is enabled.
+    if (!m_ok_actif)
+        return;
+    if (code >= 48 && code <= 57)
+        Button_chiffreClick(QChar(u'0' + (code - 48)));
+    else if (code >= 96 && code <= 105)
+        Button_chiffreClick(QChar(u'0' + (code - 96)));
+    else if (code == touche_suppr)
+        button_correctionClick();
+    else if (code == touche_moins_pave)
+        Button_Click();
+}
+
+void Exercice::FormKeyUp(int code)
+{
+    if (code == touche_verr_num || code == touche_shift)
+        m_vue.force_verrous_clavier();
+}

@@ -1,0 +1,55 @@
+// After an answer: the score display, the right-answer pause, the
+// correction line's blinking and dismissal, and the passage to the next
+// level.
+#include "exercice.h"
+
+#include "etat_partage.h"
+#include "presentation.h"
+#include "vue_exercice.h"
+#include "vue_outils.h"
+
+void Exercice::affiche_score()
+{
+    // The cover's top stays put: shortening it uncovers the lit cells of
+    // the gauge from the bottom up.
+    vue_outils::fixe_hauteur(m_vue, QStringLiteral("Image2"),
+                             presentation::hauteur_cache_jauge(m_etat.score, m_etat.niveau));
+    m_vue.texte_led(QStringLiteral("LedMatrix1"), presentation::texte_led_score(m_etat.score));
+}
+
+void Exercice::timer_ouiTimer()
+{
+    m_vue.montre(QStringLiteral("Image_oui_faux"), false);
+    m_vue.arrete_minuterie(QStringLiteral("timer_oui"));
+    if (m_etat.etat_soustraction > 0)
+        m_etat.etat_soustraction = 0;
+    avant_de_poser_la_question();
+}
+
+void Exercice::Button10Click()
+{
+    m_vue.arrete_minuterie(QStringLiteral("timer_couleur"));
+    m_vue.montre(QStringLiteral("Image_oui_faux"), false);
+    m_vue.charge_image(QStringLiteral("Image_oui_faux"), QStringLiteral("bitmap_13"));
+    for (const char *nom : {"Panel6", "Label17", "Button10", "EffectLabel9", "EffectLabel10"})
+        m_vue.montre(QString::fromLatin1(nom), false);
+    // While the subtraction exercise runs, its window resumes the drill.
+    if (m_etat.etat_soustraction == 0)
+        avant_de_poser_la_question();
+}
+
+void Exercice::timer_couleurTimer()
+{
+    for (int n : {5, 7}) {
+        const bool bleu = m_vue.couleur_police(labl(n)) == couleurs::bleu;
+        m_vue.fixe_couleur_police(labl(n), bleu ? couleurs::jaune : couleurs::bleu);
+    }
+}
+
+void Exercice::Timer_fin_bravoTimer()
+{
+    m_vue.arrete_minuterie(QStringLiteral("Timer_fin_bravo"));
+    ++m_etat.niveau;
+    initialise_niveau(m_etat.niveau);
+    pose_la_question();
+}
