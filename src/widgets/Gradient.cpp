@@ -1,0 +1,147 @@
+#include "Gradient.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+namespace {
+const QRgb argent = qRgb(192, 192, 192);
+}
+
+TGradient::TGradient(QWidget *parent)
+    : QWidget(parent)
+    , m_ancrage(new TAncrage(this))
+{
+    // Every pixel is painted, so Qt need not erase first (no flicker).
+    setAttribute(Qt::WA_OpaquePaintEvent, true);
+    recalculeTable();
+    resize(100, 80);
+}
+
+TGradient::~TGradient() = default;
+
+Ancrage::TAlign TGradient::align() const
+{
+    return m_ancrage->align();
+}
+
+void TGradient::setAlign(Ancrage::TAlign align)
+{
+    m_ancrage->setAlign(align);
+}
+
+void TGradient::setBuffered(bool valeur)
+{
+    if (valeur == m_tampon)
+        return;
+    m_tampon = valeur;
+    if (!valeur)
+        m_image = QImage();
+    aChange();
+}
+
+void TGradient::setDirection(TGradDirection direction)
+{
+    if (direction == m_direction)
+        return;
+    m_direction = direction;
+    recalculeTable();
+    aChange();
+}
+
+void TGradient::setEndColor(const QColor &couleur)
+{
+    if (couleur.rgb() == m_couleurFin.rgb())
+        return;
+    m_couleurFin = couleur;
+    recalculeTable();
+    aChange();
+}
+
+void TGradient::setStartColor(const QColor &couleur)
+{
+    if (couleur.rgb() == m_couleurDebut.rgb())
+        return;
+    m_couleurDebut = couleur;
+    recalculeTable();
+    aChange();
+}
+
+void TGradient::setStepWidth(int pas)
+{
+    if (pas < 1 || pas > 10 || pas == m_pas)
+        return;
+    m_pas = pas;
+    aChange();
+}
+
+void TGradient::setStyle(TGradStyle style)
+{
+    if (style == m_style)
+        return;
+    m_style = style;
+    // The ellipse leaves its corners to what lies behind.
+    setAttribute(Qt::WA_OpaquePaintEvent, style != gsEllipse);
+    aChange();
+}
+
+void TGradient::aChange()
+{
+    m_tailleDessinee = QSize(0, 0);
+    update();
+}
+
+void TGradient::recalculeTable()
+{
+    m_table = calculeTable(m_couleurDebut, m_couleurFin, m_direction);
+}
+
+TGradient::TableDeCouleurs TGradient::calculeTable(const QColor &debut, const QColor &fin,
+                                                   TGradDirection direction)
+{
+    // No entry falls half-way between two integers (255 is odd), so
+    // rounding to nearest has no ties to settle.
+    auto canal = [](int c0, int c1, int i) {
+        return c0 + int(std::lround(double(c1 - c0) * i / 255.0));
+    };
+    TableDeCouleurs table;
+    for (int i = 0; i < 256; ++i) {
+        const int k = direction == gdUpLeft ? 255 - i : i;
+        table[i] = qRgb(canal(debut.red(), fin.red(), k), canal(debut.green(), fin.green(), k),
+                        canal(debut.blue(), fin.blue(), k));
+    }
+    return table;
+}
+
+void TGradient::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    if (!m_tampon) {
+        dessine(painter, m_table, m_style, width(), height(), m_pas);
+        return;
+    }
+    if (size() != m_tailleDessinee) {
+        m_tailleDessinee = size();
+        const bool ellipse = m_style == gsEllipse;
+        m_image = QImage(size(), QImage::Format_RGB32);
+        if (ellipse)
+            m_image.fill(argent);
+        {
+            QPainter peintreImage(&m_image);
+            dessine(peintreImage, m_table, m_style, width(), height(), m_pas);
+        }
+        if (ellipse) {
+            // Silver is the transparent colour: done once here, so that each
+            // repaint stays a single copy.
+            m_image.convertTo(QImage::Format_ARGB32_Premultiplied);
+            for (int y = 0; y < m_image.height(); ++y) {
+                auto *ligne = reinterpret_cast<QRgb *>(m_image.scanLine(y));
+                for (int x = 0; x < m_image.width(); ++x)
+                    if (ligne[x] == argent)
+                        ligne[x] = 0;
+            }
+        }
+        ++m_redessins;
+    }
+    painter.drawImage(0, 0, m_image);
+}
