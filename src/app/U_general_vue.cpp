@@ -1,0 +1,215 @@
+// The drill's view: every request of the engine names a control, found by
+// name through controle(), and is applied with Qt. Unknown names are
+// ignored, as the drill never names a control the window lacks.
+
+#include "U_general.h"
+
+#include "LedMatrix.h"
+#include "etiquette_auto.h"
+#include "panneau.h"
+#include "ressources.h"
+#include "verrous_clavier.h"
+
+#include <QLabel>
+#include <QTimer>
+#include <QVariant>
+
+namespace {
+
+QColor en_qcolor(Couleur c)
+{
+    return QColor(c.r, c.g, c.b);
+}
+
+Couleur en_couleur(const QColor &c)
+{
+    return Couleur{c.red(), c.green(), c.blue()};
+}
+
+// Font sizes of the drill are points; the window's fonts are pixel heights
+// at 96 dots per inch.
+int pixels_de_points(int points)
+{
+    return qRound(points * 96.0 / 72.0);
+}
+
+} // namespace
+
+QObject *Tgeneral::controle(const QString &nom) const
+{
+    return m_controles.value(nom.toLower(), nullptr);
+}
+
+QString Tgeneral::texte(const QString &nom) const
+{
+    const QObject *o = controle(nom);
+    return o ? o->property("text").toString() : QString();
+}
+
+void Tgeneral::ecrit_texte(const QString &nom, const QString &texte)
+{
+    QObject *o = controle(nom);
+    if (auto *e = qobject_cast<EtiquetteAuto *>(o))
+        e->ecrit(texte);
+    else if (o)
+        o->setProperty("text", texte);
+}
+
+void Tgeneral::montre(const QString &nom, bool visible)
+{
+    if (auto *w = qobject_cast<QWidget *>(controle(nom)))
+        w->setVisible(visible);
+}
+
+void Tgeneral::active(const QString &nom, bool actif)
+{
+    if (auto *w = qobject_cast<QWidget *>(controle(nom)))
+        w->setEnabled(actif);
+}
+
+QRect Tgeneral::geometrie(const QString &nom) const
+{
+    const auto *w = qobject_cast<const QWidget *>(controle(nom));
+    return w ? w->geometry() : QRect();
+}
+
+void Tgeneral::place(const QString &nom, const QRect &geometrie)
+{
+    if (auto *w = qobject_cast<QWidget *>(controle(nom)))
+        w->setGeometry(geometrie);
+}
+
+void Tgeneral::couleur_fond(const QString &nom, Couleur couleur)
+{
+    QObject *o = controle(nom);
+    if (auto *p = qobject_cast<TPanneau *>(o)) {
+        p->setCouleur(en_qcolor(couleur));
+    } else if (auto *w = qobject_cast<QWidget *>(o)) {
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::Window, en_qcolor(couleur));
+        w->setPalette(pal);
+        w->setAutoFillBackground(true);
+    }
+}
+
+Couleur Tgeneral::couleur_police(const QString &nom) const
+{
+    const QObject *o = controle(nom);
+    if (const auto *p = qobject_cast<const TPanneau *>(o))
+        return en_couleur(p->couleurPolice());
+    if (const auto *w = qobject_cast<const QWidget *>(o))
+        return en_couleur(w->palette().color(QPalette::WindowText));
+    return Couleur{};
+}
+
+void Tgeneral::fixe_couleur_police(const QString &nom, Couleur couleur)
+{
+    QObject *o = controle(nom);
+    if (auto *p = qobject_cast<TPanneau *>(o)) {
+        p->setCouleurPolice(en_qcolor(couleur));
+    } else if (auto *w = qobject_cast<QWidget *>(o)) {
+        QPalette pal = w->palette();
+        pal.setColor(QPalette::WindowText, en_qcolor(couleur));
+        w->setPalette(pal);
+    }
+}
+
+void Tgeneral::taille_police(const QString &nom, int points)
+{
+    if (auto *w = qobject_cast<QWidget *>(controle(nom))) {
+        QFont f = w->font();
+        f.setPixelSize(pixels_de_points(points));
+        w->setFont(f);
+    }
+}
+
+void Tgeneral::centre_texte(const QString &nom)
+{
+    if (auto *l = qobject_cast<QLabel *>(controle(nom)))
+        l->setAlignment(Qt::AlignHCenter | (l->alignment() & Qt::AlignVertical_Mask));
+}
+
+void Tgeneral::donne_focus(const QString &nom)
+{
+    if (auto *w = qobject_cast<QWidget *>(controle(nom)))
+        w->setFocus(Qt::OtherFocusReason);
+}
+
+void Tgeneral::met_devant(const QString &nom)
+{
+    if (auto *w = qobject_cast<QWidget *>(controle(nom)))
+        w->raise();
+}
+
+void Tgeneral::charge_image(const QString &nom, const QString &image)
+{
+    auto *l = qobject_cast<QLabel *>(controle(nom));
+    if (!l)
+        return;
+    const QPixmap pixmap = bitmap_programme(image);
+    l->setProperty("image", image);
+    if (auto *e = qobject_cast<EtiquetteAuto *>(l))
+        e->montre_image(pixmap);
+    else
+        l->setPixmap(pixmap);
+}
+
+void Tgeneral::demarre_minuterie(const QString &nom)
+{
+    if (auto *t = qobject_cast<QTimer *>(controle(nom)))
+        t->start();
+}
+
+void Tgeneral::arrete_minuterie(const QString &nom)
+{
+    if (auto *t = qobject_cast<QTimer *>(controle(nom)))
+        t->stop();
+}
+
+void Tgeneral::intervalle_minuterie(const QString &nom, int millisecondes)
+{
+    if (auto *t = qobject_cast<QTimer *>(controle(nom)))
+        t->setInterval(millisecondes);
+}
+
+void Tgeneral::texte_led(const QString &nom, const QString &texte)
+{
+    if (auto *led = qobject_cast<TLedMatrix *>(controle(nom)))
+        led->setDisplayText(texte);
+}
+
+void Tgeneral::defilement_led(const QString &nom, bool defile)
+{
+    if (auto *led = qobject_cast<TLedMatrix *>(controle(nom)))
+        led->setMarquee(defile);
+}
+
+void Tgeneral::titre_fenetre(const QString &titre)
+{
+    setWindowTitle(titre);
+}
+
+void Tgeneral::ouvre_fenetre(FenetreRegle fenetre)
+{
+    switch (fenetre) {
+    case FenetreRegle::ReglesAddition:
+        montre_fenetre(m_fenetres.regle_add);
+        break;
+    case FenetreRegle::ErreurAddition:
+        montre_fenetre(m_fenetres.erreur_addition);
+        break;
+    case FenetreRegle::RegleSoustraction:
+        montre_fenetre(m_fenetres.regle_soust);
+        break;
+    }
+}
+
+void Tgeneral::sauve_etat_clavier()
+{
+    m_etat.etat_clavier = verrous_clavier::lit();
+}
+
+void Tgeneral::force_verrous_clavier()
+{
+    verrous_clavier::force();
+}

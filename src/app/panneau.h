@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+#include <QString>
+#include <QWidget>
+
+// A panel with a lowered bevel: a background colour, a frame sunk by a
+// bevel of the given width, and a caption centred in the font colour.
+// Child controls sit on top of it.
+class TPanneau : public QWidget
+{
+    Q_OBJECT
+    Q_PROPERTY(QString text READ text WRITE setText)
+    Q_PROPERTY(QColor couleur READ couleur WRITE setCouleur)
+    Q_PROPERTY(QColor couleurPolice READ couleurPolice WRITE setCouleurPolice)
+    Q_PROPERTY(int largeurBiseau READ largeurBiseau WRITE setLargeurBiseau)
+
+public:
+    explicit TPanneau(QWidget *parent = nullptr);
+
+    QString text() const { return m_texte; }
+    void setText(const QString &texte);
+    QColor couleur() const { return m_couleur; }
+    void setCouleur(const QColor &couleur);
+    QColor couleurPolice() const { return m_couleurPolice; }
+    void setCouleurPolice(const QColor &couleur);
+    int largeurBiseau() const { return m_biseau; }
+    // Clamped to 0..20.
+    void setLargeurBiseau(int largeur);
+
+signals:
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    QString m_texte;
+    QColor m_couleur{192, 192, 192};
+    QColor m_couleurPolice{0, 0, 0};
+    int m_biseau = 4;
+};

@@ -1,0 +1,71 @@
+#include "touches.h"
+
+#include <QGuiApplication>
+
+namespace touches {
+
+namespace {
+
+// Keys of the numeric pad with Num Lock off, in digit order 0..9.
+constexpr int pave_sans_verrou[10] = {
+    Qt::Key_Insert, Qt::Key_End,   Qt::Key_Down, Qt::Key_PageDown, Qt::Key_Left,
+    Qt::Key_Clear,  Qt::Key_Right, Qt::Key_Home, Qt::Key_Up,       Qt::Key_PageUp,
+};
+
+constexpr quint32 premier_code_xkb_chiffres = 10; // "1"; 19 is "0"
+constexpr quint32 dernier_code_xkb_chiffres = 19;
+
+int code_du_pave(int key)
+{
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        return pave_0 + (key - Qt::Key_0);
+    for (int chiffre = 0; chiffre < 10; ++chiffre) {
+        if (pave_sans_verrou[chiffre] == key)
+            return pave_0 + chiffre;
+    }
+    switch (key) {
+    case Qt::Key_Delete:
+        return suppr;
+    case Qt::Key_Minus:
+        return pave_moins;
+    case Qt::Key_NumLock:
+        return verr_num;
+    default:
+        return aucune;
+    }
+}
+
+} // namespace
+
+int code_virtuel(int key, Qt::KeyboardModifiers modifiers, quint32 scan_code, bool codes_xkb)
+{
+    if (modifiers.testFlag(Qt::KeypadModifier))
+        return code_du_pave(key);
+
+    if (codes_xkb && scan_code >= premier_code_xkb_chiffres
+        && scan_code <= dernier_code_xkb_chiffres) {
+        const int chiffre = static_cast<int>((scan_code - premier_code_xkb_chiffres + 1) % 10);
+        return chiffre_0 + chiffre;
+    }
+    if (key >= Qt::Key_0 && key <= Qt::Key_9)
+        return chiffre_0 + (key - Qt::Key_0);
+
+    switch (key) {
+    case Qt::Key_Delete:
+        return suppr;
+    case Qt::Key_Shift:
+        return maj;
+    case Qt::Key_NumLock:
+        return verr_num;
+    default:
+        return aucune;
+    }
+}
+
+bool codes_xkb_de_la_plateforme()
+{
+    const QString plateforme = QGuiApplication::platformName();
+    return plateforme == QLatin1String("xcb") || plateforme.startsWith(QLatin1String("wayland"));
+}
+
+} // namespace touches

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QtCore/qnamespace.h>
+
+// Translation of a Qt key event into the Windows virtual-key code the
+// drill's key handlers expect.
+namespace touches {
+
+// Codes the drill acts on; any other key gives aucune.
+constexpr int aucune = 0;
+constexpr int maj = 16;               // Shift
+constexpr int suppr = 46;             // Delete
+constexpr int chiffre_0 = 48;         // main row: 48..57
+constexpr int pave_0 = 96;            // numeric pad: 96..105
+constexpr int pave_moins = 109;
+constexpr int verr_num = 144;         // Num Lock
+
+// key and modifiers as Qt reports them; scan_code the native scan code,
+// read as an XKB key code when codes_xkb is true (X11 and Wayland, where
+// the digit row 1..9, 0 is key codes 10..19 whatever the layout). The
+// digit row types digits on any layout, AZERTY included; the numeric pad
+// types digits whether Num Lock is on or off.
+int code_virtuel(int key, Qt::KeyboardModifiers modifiers, quint32 scan_code, bool codes_xkb);
+
+// True where native scan codes are XKB key codes.
+bool codes_xkb_de_la_plateforme();
+
+} // namespace touches
