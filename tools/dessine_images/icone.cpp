@@ -16,7 +16,7 @@ const QPointF centre(cote / 2, cote / 2);
 
 void dessine_barre(QPainter &p, const QPointF &milieu, bool verticale)
 {
-    const QSizeF taille = verticale ? QSizeF(24, 76) : QSizeF(76, 24);
+    const QSizeF taille = verticale ? QSizeF(27, 84) : QSizeF(84, 27);
     QRectF barre(QPointF(), taille);
     barre.moveCenter(milieu);
     p.drawRoundedRect(barre, 6, 6);

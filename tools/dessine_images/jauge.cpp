@@ -103,8 +103,8 @@ QImage dessine_jauge(const Graduation &graduation, bool allumee)
     p.setRenderHint(QPainter::Antialiasing);
     p.setRenderHint(QPainter::TextAntialiasing);
     dessine_boitier(p);
-    creuse(p, QRectF(13, 5, 47, 30), 4, Qt::black);
-    creuse(p, QRectF(19, 35, 33, 328), 3, QColor(14, 16, 18));
+    creuse(p, QRectF(13, 4, 47, 29), 4, Qt::black);
+    creuse(p, QRectF(19, 37, 33, 326), 3, QColor(14, 16, 18));
     const int lignes_allumees = graduation.pas - 1 - graduation.separation_basse;
     for (int i = 0; i < graduation.cellules; ++i)
         dessine_cellule(p, QRect(gauche_cellule, haut_cellule(graduation, i) + 1, largeur_cellule, lignes_allumees),
