@@ -1,0 +1,34 @@
+#include "ecran_virtuel.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+std::unique_ptr<QTemporaryFile> configure_ecran_virtuel(QSize taille)
+{
+    const QJsonObject ecran{
+        {"name", "ecran"},
+        {"x", 0},
+        {"y", 0},
+        {"width", taille.width()},
+        {"height", taille.height()},
+        {"logicalDpi", 96},
+        {"logicalBpp", 32},
+        {"dpr", 1.0},
+    };
+    const QJsonObject configuration{
+        {"synchronousWindowSystemEvents", false},
+        {"windowFrameMargins", true},
+        {"screens", QJsonArray{ecran}},
+    };
+
+    auto fichier = std::make_unique<QTemporaryFile>(QDir::tempPath()
+                                                    + QStringLiteral("/tavelo-ecran-XXXXXX.json"));
+    if (!fichier->open())
+        return nullptr;
+    fichier->write(QJsonDocument(configuration).toJson());
+    fichier->flush();
+    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + fichier->fileName().toLocal8Bit());
+    return fichier;
+}

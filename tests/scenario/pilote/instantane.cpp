@@ -1,0 +1,180 @@
+#include "instantane.h"
+
+#include <QAction>
+#include <QColor>
+#include <QJsonArray>
+#include <QLayout>
+#include <QMenu>
+#include <QMetaProperty>
+#include <QTimer>
+#include <QWidget>
+
+namespace {
+
+QString nom_du_parent(const QObject *objet)
+{
+    const QObject *parent = objet->parent();
+    if (!parent)
+        return {};
+    if (!parent->objectName().isEmpty())
+        return parent->objectName();
+    return QStringLiteral("<%1>").arg(QLatin1String(parent->metaObject()->className()));
+}
+
+// A property value as JSON: colours as "#rrggbb", objects by their name;
+// null for what has no plain form.
+QJsonValue valeur_json(const QVariant &v)
+{
+    if (v.metaType() == QMetaType::fromType<QColor>())
+        return v.value<QColor>().name();
+    if (v.metaType().flags() & QMetaType::PointerToQObject) {
+        const QObject *o = v.value<QObject *>();
+        return o ? QJsonValue(o->objectName()) : QJsonValue();
+    }
+    switch (v.metaType().id()) {
+    case QMetaType::Bool:
+    case QMetaType::Int:
+    case QMetaType::UInt:
+    case QMetaType::LongLong:
+    case QMetaType::Double:
+    case QMetaType::Float:
+    case QMetaType::QString:
+    case QMetaType::QByteArray:
+        return QJsonValue::fromVariant(v);
+    default:
+        return QJsonValue();
+    }
+}
+
+// The properties declared by the program's own classes (those not from
+// Qt, whose names start with "Q") and the dynamic ones.
+QJsonObject proprietes_propres(const QObject *objet)
+{
+    QJsonObject proprietes;
+    for (const QMetaObject *m = objet->metaObject(); m; m = m->superClass()) {
+        if (m->className()[0] == 'Q')
+            break;
+        const int premiere = m->superClass() ? m->superClass()->propertyCount() : 0;
+        for (int i = premiere; i < m->propertyCount(); ++i) {
+            const QMetaProperty p = m->property(i);
+            const QJsonValue valeur = valeur_json(p.read(objet));
+            if (!valeur.isNull())
+                proprietes.insert(QLatin1String(p.name()), valeur);
+        }
+    }
+    for (const QByteArray &nom : objet->dynamicPropertyNames()) {
+        if (nom.startsWith("_q_"))
+            continue;
+        proprietes.insert(QString::fromLatin1(nom), valeur_json(objet->property(nom)));
+    }
+    return proprietes;
+}
+
+// The text a control shows: its caption, else its text, else its title.
+QJsonValue texte_de(const QObject *objet)
+{
+    for (const char *nom : {"caption", "text", "title"}) {
+        const QVariant v = objet->property(nom);
+        if (v.isValid() && v.canConvert<QString>())
+            return v.toString();
+    }
+    return QJsonValue();
+}
+
+QJsonObject decrit_widget(QWidget *w)
+{
+    const QFont police = w->font();
+    const QPalette palette = w->palette();
+    QJsonObject d{
+        {"visible", w->isVisibleTo(w->window())},
+        {"enabled", w->isEnabled()},
+        {"geometry", geometrie_json(w->geometry())},
+        {"font", QJsonObject{{"family", police.family()},
+                             {"pixelSize", police.pixelSize()},
+                             {"pointSize", police.pointSizeF()},
+                             {"bold", police.bold()},
+                             {"italic", police.italic()},
+                             {"underline", police.underline()}}},
+        {"color", palette.color(w->foregroundRole()).name()},
+        {"background", palette.color(w->backgroundRole()).name()},
+        {"autoFillBackground", w->autoFillBackground()},
+        {"focus", w->hasFocus()},
+    };
+    const QJsonValue texte = texte_de(w);
+    if (!texte.isNull())
+        d.insert("text", texte);
+    if (!w->toolTip().isEmpty())
+        d.insert("hint", w->toolTip());
+    return d;
+}
+
+} // namespace
+
+QJsonObject geometrie_json(const QRect &r)
+{
+    return {{"x", r.x()}, {"y", r.y()}, {"w", r.width()}, {"h", r.height()}};
+}
+
+QWidget *fenetre_de(QObject *objet)
+{
+    for (QObject *o = objet; o; o = o->parent()) {
+        if (!o->isWidgetType())
+            continue;
+        QWidget *fenetre = static_cast<QWidget *>(o)->window();
+        // A drop-down menu belongs to the window it drops from.
+        if (fenetre->windowType() != Qt::Popup)
+            return fenetre;
+        o = fenetre;
+    }
+    return nullptr;
+}
+
+QJsonObject decrit_objet(QObject *objet)
+{
+    QJsonObject d;
+    if (objet->isWidgetType())
+        d = decrit_widget(static_cast<QWidget *>(objet));
+    else if (auto *minuterie = qobject_cast<QTimer *>(objet))
+        d = {{"interval", minuterie->interval()},
+             {"active", minuterie->isActive()},
+             {"singleShot", minuterie->isSingleShot()}};
+    else if (auto *action = qobject_cast<QAction *>(objet))
+        d = {{"text", action->text()},
+             {"enabled", action->isEnabled()},
+             {"visible", action->isVisible()},
+             {"menu", action->menu() ? QJsonValue(action->menu()->objectName()) : QJsonValue()}};
+    d.insert("objectName", objet->objectName());
+    d.insert("class", QLatin1String(objet->metaObject()->className()));
+    d.insert("parent", nom_du_parent(objet));
+    const QJsonObject proprietes = proprietes_propres(objet);
+    if (!proprietes.isEmpty())
+        d.insert("properties", proprietes);
+    return d;
+}
+
+QJsonObject decrit_fenetre(QWidget *fenetre)
+{
+    QJsonArray controles;
+    for (QObject *objet : fenetre->findChildren<QObject *>()) {
+        const QString nom = objet->objectName();
+        // Layouts are the toolkit's, not controls.
+        if (nom.isEmpty() || nom.startsWith(QLatin1String("qt_")) || qobject_cast<QLayout *>(objet)
+            || fenetre_de(objet) != fenetre)
+            continue;
+        controles.append(decrit_objet(objet));
+    }
+    return {
+        {"objectName", fenetre->objectName()},
+        {"class", QLatin1String(fenetre->metaObject()->className())},
+        {"caption", fenetre->windowTitle()},
+        {"visible", fenetre->isVisible()},
+        {"active", fenetre->isActiveWindow()},
+        {"maximized", fenetre->isMaximized()},
+        {"stayOnTop", bool(fenetre->windowFlags() & Qt::WindowStaysOnTopHint)},
+        {"modal", fenetre->isModal()},
+        {"geometry", geometrie_json(fenetre->geometry())},
+        {"frame", geometrie_json(fenetre->frameGeometry())},
+        {"controls", controles},
+        {"properties", proprietes_propres(fenetre)},
+    };
+}

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QString>
+
+class Programme;
+class QWidget;
+struct Frappe;
+
+// Carries out the commands of a scenario on a running program, one line at
+// a time, as the pupil would: real mouse clicks on the windows, key strokes
+// on the focused control, menu entries. The event loop runs only inside a
+// command (and for "wait"), so that what a command leaves is what the next
+// one observes. Every command answers one JSON object with "ok".
+class Pilote
+{
+public:
+    explicit Pilote(Programme &programme);
+
+    QJsonObject execute(const QString &ligne);
+    bool fini() const { return m_fini; }
+
+private:
+    QJsonObject clique(const QString &arguments);
+    QJsonObject touche(const QString &arguments);
+    QJsonObject tape(const QString &arguments);
+    QJsonObject menu(const QString &arguments);
+    QJsonObject attend(const QString &arguments);
+    QJsonObject decrit(const QString &arguments);
+    QJsonObject etat(const QString &arguments);
+    QJsonObject fixe(const QString &arguments);
+    QJsonObject photographie(const QString &arguments);
+    QJsonObject quitte(const QString &arguments);
+
+    QWidget *fenetre_nommee(const QString &nom) const;
+    // "NAME" or "window.NAME"; refuses an unknown or ambiguous name.
+    QWidget *controle_nomme(const QString &nom) const;
+    // The window that has the keyboard, as a window manager would give it.
+    QWidget *fenetre_active();
+    QJsonObject envoie_frappe(const Frappe &frappe);
+
+    Programme &m_programme;
+    bool m_fini = false;
+};

@@ -1,0 +1,67 @@
+// tavelo-scenario: runs the program on a virtual 1280 x 1024 screen and
+// carries out the commands read from standard input, one per line, each
+// answered by one line of JSON on standard output. See pilote.h.
+//
+//   tavelo-scenario [--seed N]
+//
+// With --seed the random source is seeded with N instead of the clock, so
+// that a run replays exactly.
+
+#include "ecran_virtuel.h"
+#include "pilote.h"
+#include "polices.h"
+#include "programme.h"
+
+#include <QApplication>
+#include <QWidget>
+#include <QJsonDocument>
+
+#include <cstdio>
+#include <iostream>
+#include <optional>
+#include <string>
+
+namespace {
+
+std::optional<quint64> graine_demandee(int argc, char *argv[])
+{
+    for (int i = 1; i + 1 < argc; ++i)
+        if (std::string(argv[i]) == "--seed")
+            return std::stoull(argv[i + 1]);
+    return std::nullopt;
+}
+
+void repond(const QJsonObject &reponse)
+{
+    const QByteArray ligne = QJsonDocument(reponse).toJson(QJsonDocument::Compact) + '\n';
+    std::fwrite(ligne.constData(), 1, std::size_t(ligne.size()), stdout);
+    std::fflush(stdout);
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    const std::optional<quint64> graine = graine_demandee(argc, argv);
+    const auto configuration_ecran = configure_ecran_virtuel(QSize(1280, 1024));
+    if (!configuration_ecran) {
+        std::fputs("tavelo-scenario: cannot write the screen configuration\n", stderr);
+        return 2;
+    }
+
+    // The same start as the program's own entry.
+    QApplication application(argc, argv);
+    installe_polices_de_substitution();
+    Programme programme(std::make_unique<AleatoireHorloge>(graine));
+    programme.demarre();
+    QCoreApplication::processEvents();
+
+    Pilote pilote(programme);
+    std::string ligne;
+    while (!pilote.fini() && std::getline(std::cin, ligne))
+        repond(pilote.execute(QString::fromUtf8(ligne.data(), qsizetype(ligne.size()))));
+
+    programme.fenetres().constFirst()->close();
+    QCoreApplication::processEvents();
+    return 0;
+}
