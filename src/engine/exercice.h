@@ -28,7 +28,7 @@ class Exercice
 {
 public:
     // Redraws of a question that repeats one of the last 20, at most.
-    static constexpr int tirages_max = 100;
+    static constexpr int tirages_max = 1000;
 
     Exercice(EtatPartage &etat, VueExercice &vue, SourceAleatoire &hasard);
 
