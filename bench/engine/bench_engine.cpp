@@ -1,4 +1,5 @@
 #include "aleatoire.h"
+#include "eleve_simule.h"
 #include "etat_partage.h"
 #include "generateur.h"
 #include "questionnaire.h"
@@ -35,6 +36,31 @@ private slots:
             premier += elabore_questionnaire(etat, hasard, tables::repartition_par_defaut, 3)[1];
         }
         QVERIFY(premier > 0);
+    }
+
+    // Answers judged by a simulated pupil playing the drill through the
+    // fake window: typing, checking, correction lines, rule windows, timers
+    // and level changes. 1000 answers per iteration; a won game restarts
+    // at level 1.
+    void reponses_de_l_eleve_simule()
+    {
+        BancExercice banc(std::make_unique<AleatoireHorloge>(3u));
+        EleveSimule eleve(banc, 4u);
+        banc.demarre();
+        int jugees = 0;
+        QBENCHMARK {
+            for (int i = 0; i < 1000; ++i) {
+                if (eleve.fini())
+                    banc.exercice.initialise_niveau(1);
+                eleve.joue();
+                ++jugees;
+            }
+        }
+        // Each answer counted once, as a success or as a rule error.
+        int comptees = 0;
+        for (int t = 1; t <= 34; ++t)
+            comptees += banc.etat.reussites[t] + banc.etat.erreurs[t];
+        QCOMPARE(comptees, jugees);
     }
 };
 
