@@ -1,9 +1,128 @@
 #include "U_apropos.h"
 
+#include "EffectLabel.h"
+#include "Gradient.h"
 #include "fenetre_annexe.h"
+#include "panneau.h"
+#include "ressources.h"
+
+#include <QDesktopServices>
+#include <QLabel>
+#include <QPushButton>
+
+const QUrl Ta_propos::adresse_site(QStringLiteral("https://tavelo.example.org/"));
+const QUrl Ta_propos::adresse_courriel(QStringLiteral("mailto:contact@tavelo.example.org"));
+
+namespace {
+
+QFont police(int pixels, bool gras, bool italique = false)
+{
+    QFont f(QStringLiteral("Arial"));
+    f.setPixelSize(pixels);
+    f.setBold(gras);
+    f.setItalic(italique);
+    return f;
+}
+
+QLabel *etiquette(QWidget *parent, const char *nom, const QRect &r, const QString &texte,
+                  const QColor &couleur, Qt::Alignment alignement = Qt::AlignLeft | Qt::AlignTop)
+{
+    auto *l = new QLabel(texte, parent);
+    l->setObjectName(QString::fromLatin1(nom));
+    l->setGeometry(r);
+    l->setFont(police(11, true));
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, couleur);
+    l->setPalette(p);
+    l->setAlignment(alignement);
+    return l;
+}
+
+// A link: blue and underlined, with a hand cursor; a click hands its target
+// to the desktop's default handler.
+QLabel *lien(QWidget *parent, const char *nom, QPoint position, const QString &texte,
+             const QUrl &cible)
+{
+    auto *l = etiquette(parent, nom, QRect(position, QSize(290, 16)), texte, QColor(0, 0, 255));
+    QFont f = l->font();
+    f.setUnderline(true);
+    l->setFont(f);
+    l->setCursor(Qt::PointingHandCursor);
+    l->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    l->setText(QStringLiteral("<a href=\"%1\" style=\"color:#0000ff\">%2</a>")
+                   .arg(cible.toString(), texte.toHtmlEscaped()));
+    l->setOpenExternalLinks(false);
+    l->setAccessibleName(texte);
+    QObject::connect(l, &QLabel::linkActivated, l,
+                     [cible](const QString &) { QDesktopServices::openUrl(cible); });
+    return l;
+}
+
+} // namespace
 
 Ta_propos::Ta_propos(QWidget *principale) : QWidget(principale)
 {
     prepare_fenetre(*this, "a_propos", QStringLiteral("A propos de\"Tavelo\""), QSize(345, 500),
                     Cadre::SansBoutons);
+    setFont(police(11, false));
+
+    auto *cadre = new TPanneau(this);
+    cadre->setObjectName(QStringLiteral("Panel1"));
+    cadre->setGeometry(8, 8, 318, 393);
+    cadre->setLargeurBiseau(1);
+    cadre->setReleve(true);
+
+    // The gradient fills the panel inside its bevel.
+    auto *fond = new TGradient(cadre);
+    fond->setObjectName(QStringLiteral("Gradient1"));
+    fond->setGeometry(cadre->interieur());
+    fond->setStartColor(QColor(255, 0, 0));
+    fond->setEndColor(QColor(255, 255, 0));
+    fond->setStyle(TGradient::gsVertical);
+
+    auto *icone = new QLabel(cadre);
+    icone->setObjectName(QStringLiteral("Image1"));
+    icone->setGeometry(8, 8, 65, 65);
+    icone->setScaledContents(true);
+    icone->setPixmap(icone_programme().pixmap(256, 256));
+
+    auto *titre = new TEffectLabel(QStringLiteral("TAVELO "), cadre);
+    titre->setObjectName(QStringLiteral("EffectLabel1"));
+    titre->setFont(police(24, true, true));
+    titre->setFontColor(QColor(0, 0, 255));
+    titre->setGeometry(80, 16, 142, 33);
+
+    const QColor bleu(0, 0, 255);
+    const QColor violet(128, 0, 255);
+    const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
+    etiquette(cadre, "Label_version", {87, 59, 220, 16},
+              QStringLiteral("Version 1.11    (02.01.2004)"), bleu);
+    // Three centred, wrapped texts; the last two are empty.
+    etiquette(cadre, "Label_texte1", {52, 134, 214, 48},
+              QStringLiteral("Ce logiciel permet de maîtriser l'addition et la soustraction des "
+                             "nombres relatifs. "),
+              Qt::black, centre)
+        ->setWordWrap(true);
+    etiquette(cadre, "Label_texte2", {68, 187, 182, 48}, QString(), Qt::black, centre)
+        ->setWordWrap(true);
+    etiquette(cadre, "Label_texte3", {121, 243, 76, 40}, QString(), Qt::black, centre)
+        ->setWordWrap(true);
+    etiquette(cadre, "Label_site", {18, 293, 290, 16},
+              QStringLiteral("Téléchargez la dernière version sur le site:"), violet);
+    lien(cadre, "Lien_site", {18, 311}, adresse_site.toString(), adresse_site);
+    etiquette(cadre, "Label_courriel", {18, 337, 290, 16},
+              QStringLiteral("Faites vos suggestions à:"), violet);
+    lien(cadre, "Lien_courriel", {18, 355}, adresse_courriel.path(), adresse_courriel);
+
+    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    ok->setObjectName(QStringLiteral("OKButton"));
+    ok->setGeometry(136, 432, 58, 27);
+    ok->setCursor(Qt::PointingHandCursor);
+    ok->setAccessibleName(QStringLiteral("fermer"));
+    connect(ok, &QPushButton::clicked, this, &Ta_propos::OKButtonClick);
+}
+
+void Ta_propos::OKButtonClick()
+{
+    close();
 }

@@ -4,6 +4,7 @@
 
 #include "U_general.h"
 
+#include "EffectLabel.h"
 #include "Gradient.h"
 #include "LedCharset.h"
 #include "LedMatrix.h"
@@ -146,7 +147,9 @@ void Tgeneral::cree_controles()
     auto *reponse = panneau(client, "Panel2", {320, 9, 89, 73}, QColor(192, 192, 192), gras48,
                             Qt::black, QStringLiteral("-5"));
     image(reponse, "Image_faux2", {4, 8, 80, 60})->hide();
-    nomme(new EtiquetteAuto(client), "Image_oui_faux")->move(435, 23);
+    auto *oui_faux = nomme(new EtiquetteAuto(client), "Image_oui_faux");
+    oui_faux->move(435, 23);
+    oui_faux->adjustSize();
 
     // The correction line: five labels in a row on a red panel.
     const QFont gras45 = arial_gras(45);
@@ -199,9 +202,38 @@ void Tgeneral::cree_clavier(QWidget *client)
     m_bouton10->hide();
 }
 
+// The rule captions: a yellow copy one pixel up-left, no visible shadow.
 void Tgeneral::cree_legendes(QWidget *client)
 {
-    Q_UNUSED(client);
+    struct Legende
+    {
+        const char *nom;
+        QRect geometrie;
+        const char *texte;
+        QColor couleur;
+        bool ombre_grise;
+    };
+    const Legende legendes[] = {
+        {"EffectLabel9", {104, 116, 441, 37}, "Tu dois maintenant effectuer un test.",
+         QColor(128, 0, 0), true},
+        {"EffectLabel10", {295, 100, 193, 70}, "Zéro est neutre pour l'addition",
+         QColor(255, 0, 0), false},
+    };
+    for (const Legende &l : legendes) {
+        auto *e = nomme(new TEffectLabel(client), l.nom);
+        e->setColourScheme(TEffectLabel::csCustom);
+        e->setEffectStyle(TEffectLabel::esCustom);
+        e->setDepthShadow(0);
+        e->setColourHighlight(QColor(255, 255, 0));
+        if (l.ombre_grise)
+            e->setColourShadow(QColor(128, 128, 128));
+        e->setFont(arial_gras(24));
+        e->setFontColor(l.couleur);
+        e->setWordWrap(true);
+        e->setCaption(QString::fromUtf8(l.texte));
+        e->setGeometry(l.geometrie);
+        e->hide();
+    }
 }
 
 void Tgeneral::cree_affichage_score(QWidget *client)

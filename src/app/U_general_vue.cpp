@@ -4,6 +4,7 @@
 
 #include "U_general.h"
 
+#include "EffectLabel.h"
 #include "LedMatrix.h"
 #include "etiquette_auto.h"
 #include "panneau.h"
@@ -43,6 +44,8 @@ QObject *Tgeneral::controle(const QString &nom) const
 QString Tgeneral::texte(const QString &nom) const
 {
     const QObject *o = controle(nom);
+    if (const auto *e = qobject_cast<const TEffectLabel *>(o))
+        return e->caption();
     return o ? o->property("text").toString() : QString();
 }
 
@@ -51,6 +54,8 @@ void Tgeneral::ecrit_texte(const QString &nom, const QString &texte)
     QObject *o = controle(nom);
     if (auto *e = qobject_cast<EtiquetteAuto *>(o))
         e->ecrit(texte);
+    else if (auto *l = qobject_cast<TEffectLabel *>(o))
+        l->setCaption(texte);
     else if (o)
         o->setProperty("text", texte);
 }
@@ -97,6 +102,8 @@ Couleur Tgeneral::couleur_police(const QString &nom) const
     const QObject *o = controle(nom);
     if (const auto *p = qobject_cast<const TPanneau *>(o))
         return en_couleur(p->couleurPolice());
+    if (const auto *e = qobject_cast<const TEffectLabel *>(o))
+        return en_couleur(e->fontColor());
     if (const auto *w = qobject_cast<const QWidget *>(o))
         return en_couleur(w->palette().color(QPalette::WindowText));
     return Couleur{};
@@ -107,6 +114,8 @@ void Tgeneral::fixe_couleur_police(const QString &nom, Couleur couleur)
     QObject *o = controle(nom);
     if (auto *p = qobject_cast<TPanneau *>(o)) {
         p->setCouleurPolice(en_qcolor(couleur));
+    } else if (auto *e = qobject_cast<TEffectLabel *>(o)) {
+        e->setFontColor(en_qcolor(couleur));
     } else if (auto *w = qobject_cast<QWidget *>(o)) {
         QPalette pal = w->palette();
         pal.setColor(QPalette::WindowText, en_qcolor(couleur));
@@ -125,7 +134,10 @@ void Tgeneral::taille_police(const QString &nom, int points)
 
 void Tgeneral::centre_texte(const QString &nom)
 {
-    if (auto *l = qobject_cast<QLabel *>(controle(nom)))
+    QObject *o = controle(nom);
+    if (auto *e = qobject_cast<TEffectLabel *>(o))
+        e->setAlignment(Qt::AlignHCenter | (e->alignment() & Qt::AlignVertical_Mask));
+    else if (auto *l = qobject_cast<QLabel *>(o))
         l->setAlignment(Qt::AlignHCenter | (l->alignment() & Qt::AlignVertical_Mask));
 }
 

@@ -41,27 +41,54 @@ void TPanneau::setLargeurBiseau(int largeur)
     update();
 }
 
+void TPanneau::setReleve(bool valeur)
+{
+    if (valeur == m_releve)
+        return;
+    m_releve = valeur;
+    update();
+}
+
+QRect TPanneau::interieur() const
+{
+    const int bord = m_releve ? 2 * m_biseau : m_biseau;
+    return rect().adjusted(bord, bord, -bord, -bord);
+}
+
+namespace {
+
+// One bevel, from the outside in: the top-left colour along the top and
+// left, the bottom-right colour along the bottom and right.
+void biseau(QPainter &p, QRect r, int largeur, const QColor &haut_gauche,
+            const QColor &bas_droite)
+{
+    for (int i = 0; i < largeur && r.width() > 0 && r.height() > 0; ++i) {
+        p.setPen(haut_gauche);
+        p.drawLine(r.topLeft(), r.topRight());
+        p.drawLine(r.topLeft(), r.bottomLeft());
+        p.setPen(bas_droite);
+        p.drawLine(r.bottomLeft(), r.bottomRight());
+        p.drawLine(r.topRight(), r.bottomRight());
+        r.adjust(1, 1, -1, -1);
+    }
+}
+
+} // namespace
+
 void TPanneau::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
     const QRect r = rect();
     p.fillRect(r, m_couleur);
 
-    // A lowered bevel: shadow along the top and left, light along the
-    // bottom and right, one line per pixel of width.
     const QColor ombre(128, 128, 128);
     const QColor lumiere(255, 255, 255);
-    for (int i = 0; i < m_biseau; ++i) {
-        const QRect c = r.adjusted(i, i, -i, -i);
-        if (c.width() <= 0 || c.height() <= 0)
-            break;
-        p.setPen(ombre);
-        p.drawLine(c.topLeft(), c.topRight());
-        p.drawLine(c.topLeft(), c.bottomLeft());
-        p.setPen(lumiere);
-        p.drawLine(c.bottomLeft(), c.bottomRight());
-        p.drawLine(c.topRight(), c.bottomRight());
+    QRect c = r;
+    if (m_releve) {
+        biseau(p, c, m_biseau, lumiere, ombre);
+        c.adjust(m_biseau, m_biseau, -m_biseau, -m_biseau);
     }
+    biseau(p, c, m_biseau, ombre, lumiere);
 
     if (!m_texte.isEmpty()) {
         p.setFont(font());

@@ -5,7 +5,8 @@
 #include <QWidget>
 
 // A panel with a lowered bevel: a background colour, a frame sunk by a
-// bevel of the given width, and a caption centred in the font colour.
+// bevel of the given width, and a caption centred in the font colour. With
+// releve, a raised bevel of the same width surrounds the lowered one.
 // Child controls sit on top of it.
 class TPanneau : public QWidget
 {
@@ -14,6 +15,7 @@ class TPanneau : public QWidget
     Q_PROPERTY(QColor couleur READ couleur WRITE setCouleur)
     Q_PROPERTY(QColor couleurPolice READ couleurPolice WRITE setCouleurPolice)
     Q_PROPERTY(int largeurBiseau READ largeurBiseau WRITE setLargeurBiseau)
+    Q_PROPERTY(bool releve READ releve WRITE setReleve)
 
 public:
     explicit TPanneau(QWidget *parent = nullptr);
@@ -27,6 +29,10 @@ public:
     int largeurBiseau() const { return m_biseau; }
     // Clamped to 0..20.
     void setLargeurBiseau(int largeur);
+    bool releve() const { return m_releve; }
+    void setReleve(bool valeur);
+    // The area inside the bevels.
+    QRect interieur() const;
 
 signals:
     void clicked();
@@ -40,4 +46,5 @@ private:
     QColor m_couleur{192, 192, 192};
     QColor m_couleurPolice{0, 0, 0};
     int m_biseau = 4;
+    bool m_releve = false;
 };
