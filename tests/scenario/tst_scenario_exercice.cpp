@@ -240,6 +240,16 @@ void TstScenarioExercice::une_erreur_de_regle_a_10_corrige_en_place()
     QVERIFY(client.controle("Label17")["visible"].toBool());
     QVERIFY(client.controle("Button10")["visible"].toBool());
 
+    // The rule's name and statement stand right of the line, one above the other.
+    const QJsonObject ligne = client.controle("Panel6")["geometry"].toObject();
+    const int a_droite = ligne["x"].toInt() + ligne["w"].toInt() + 10;
+    QCOMPARE(regle["geometry"].toObject(),
+             (QJsonObject{{"x", a_droite}, {"y", 85}, {"w", 126}, {"h", 36}}));
+    QCOMPARE(enonce["geometry"].toObject(),
+             (QJsonObject{{"x", a_droite}, {"y", 115}, {"w", 151}, {"h", 71}}));
+    QCOMPARE(regle["properties"][u"FontColor"].toString(), QStringLiteral("#800000"));
+    QCOMPARE(enonce["properties"][u"FontColor"].toString(), QStringLiteral("#ff0000"));
+
     // OK under the line: the line goes and the same slot is asked again.
     QCOMPARE(client.commande("click Button10")["target"].toString(), QStringLiteral("Button10"));
     QVERIFY(!client.controle("Panel6")["visible"].toBool());
@@ -276,6 +286,11 @@ void TstScenarioExercice::une_erreur_de_calcul_mental_est_signalee()
     const QJsonObject message = client.controle("EffectLabel10");
     QVERIFY(message["visible"].toBool());
     QCOMPARE(message["text"].toString(), QStringLiteral("Erreur de calcul mental!"));
+    QCOMPARE(message["properties"][u"FontColor"].toString(), QStringLiteral("#ff8000"));
+    const QJsonObject ligne = client.controle("Panel6")["geometry"].toObject();
+    QCOMPARE(message["geometry"].toObject(),
+             (QJsonObject{{"x", ligne["x"].toInt() + ligne["w"].toInt() + 10},
+                          {"y", ligne["y"].toInt() + 10}, {"w", 161}, {"h", 54}}));
     QVERIFY(client.controle("Panel6")["visible"].toBool());
     QCOMPARE(client.texte("Label6"), avant["texte_resultat"].toString());
     QCOMPARE(image(client.controle("Image_oui_faux")), QStringLiteral("bitmap_14"));

@@ -46,6 +46,14 @@ QJsonValue valeur_json(const QVariant &v)
     }
 }
 
+// An enumerated value by its key, or its keys joined by "|" for flags.
+QString nom_enumere(const QMetaProperty &p, const QVariant &valeur)
+{
+    const QMetaEnum e = p.enumerator();
+    const int entier = valeur.toInt();
+    return QString::fromLatin1(e.isFlag() ? e.valueToKeys(entier) : QByteArray(e.valueToKey(entier)));
+}
+
 // The properties declared by the program's own classes (those not from
 // Qt, whose names start with "Q") and the dynamic ones.
 QJsonObject proprietes_propres(const QObject *objet)
@@ -57,7 +65,9 @@ QJsonObject proprietes_propres(const QObject *objet)
         const int premiere = m->superClass() ? m->superClass()->propertyCount() : 0;
         for (int i = premiere; i < m->propertyCount(); ++i) {
             const QMetaProperty p = m->property(i);
-            const QJsonValue valeur = valeur_json(p.read(objet));
+            const QVariant lue = p.read(objet);
+            const QJsonValue valeur = p.isEnumType() ? QJsonValue(nom_enumere(p, lue))
+                                                     : valeur_json(lue);
             if (!valeur.isNull())
                 proprietes.insert(QLatin1String(p.name()), valeur);
         }
@@ -70,13 +80,17 @@ QJsonObject proprietes_propres(const QObject *objet)
     return proprietes;
 }
 
-// The text a control shows: its caption, else its text, else its title.
+// The text a control shows: its caption, else its text, else its title,
+// whatever the case of the property's name.
 QJsonValue texte_de(const QObject *objet)
 {
+    const QMetaObject *m = objet->metaObject();
     for (const char *nom : {"caption", "text", "title"}) {
-        const QVariant v = objet->property(nom);
-        if (v.isValid() && v.canConvert<QString>())
-            return v.toString();
+        for (int i = 0; i < m->propertyCount(); ++i) {
+            const QMetaProperty p = m->property(i);
+            if (qstricmp(p.name(), nom) == 0 && p.metaType() == QMetaType::fromType<QString>())
+                return p.read(objet).toString();
+        }
     }
     return QJsonValue();
 }
