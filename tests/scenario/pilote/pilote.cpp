@@ -110,11 +110,11 @@ QWidget *Pilote::controle_nomme(const QString &nom) const
     if (trouves.isEmpty())
         throw Refus{QStringLiteral("no control %1").arg(nom)};
     if (trouves.size() > 1) {
-        QStringList ou;
+        QStringList noms_complets;
         for (QWidget *w : trouves)
-            ou.append(fenetre_de(w)->objectName());
-        throw Refus{QStringLiteral("%1 is in several windows (%2): say window.%1")
-                        .arg(controle, ou.join(QStringLiteral(", ")))};
+            noms_complets.append(fenetre_de(w)->objectName() + QLatin1Char('.') + controle);
+        throw Refus{QStringLiteral("%1 is in several windows: say %2")
+                        .arg(controle, noms_complets.join(QStringLiteral(" or ")))};
     }
     return trouves.first();
 }

@@ -1,0 +1,119 @@
+// The scenario driver itself: what it refuses, how its mouse treats hidden
+// and disabled controls, and its window pictures.
+
+#include "client_scenario.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+constexpr quint64 graine = 5;
+}
+
+class TstScenarioPilote : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void les_commandes_impossibles_sont_refusees_data();
+    void les_commandes_impossibles_sont_refusees();
+    void un_nom_de_deux_fenetres_se_precise();
+    void un_controle_cache_laisse_le_clic_a_ce_qui_est_dessous();
+    void un_controle_desactive_ne_recoit_rien();
+    void la_photographie_a_la_taille_de_la_fenetre();
+
+private:
+    std::unique_ptr<ClientScenario> m_client;
+};
+
+void TstScenarioPilote::initTestCase()
+{
+    m_client = std::make_unique<ClientScenario>(graine);
+    QVERIFY2(m_client->commande("state")["ok"].toBool(), qPrintable(m_client->erreur()));
+}
+
+void TstScenarioPilote::les_commandes_impossibles_sont_refusees_data()
+{
+    QTest::addColumn<QString>("commande");
+    QTest::newRow("commande inconnue") << "jump 3";
+    QTest::newRow("ligne vide") << "";
+    QTest::newRow("contrôle inconnu") << "click Button42";
+    QTest::newRow("fenêtre inconnue") << "click nulle_part.Button1";
+    QTest::newRow("touche inconnue") << "key Pomme";
+    QTest::newRow("AZERTY hors des chiffres") << "key Q@azerty";
+    QTest::newRow("entrée de menu inconnue") << "menu Fichier";
+    QTest::newRow("sous-menu inconnu") << "menu Test/Corriger";
+    QTest::newRow("variable inconnue") << "set age 7";
+    QTest::newRow("tableau") << "set questionnaire 3";
+    QTest::newRow("valeur illisible") << "set score neuf";
+    QTest::newRow("attente illisible") << "wait longtemps";
+    QTest::newRow("photo sans fichier") << "shot general";
+    QTest::newRow("dump d'une fenêtre inconnue") << "dump nulle_part";
+}
+
+void TstScenarioPilote::les_commandes_impossibles_sont_refusees()
+{
+    QFETCH(QString, commande);
+    const QJsonObject reponse = m_client->commande(commande);
+    QCOMPARE(reponse["ok"].toBool(), false);
+    QVERIFY(!reponse["error"].toString().isEmpty());
+    // The driver goes on answering.
+    QVERIFY(m_client->commande("state")["ok"].toBool());
+}
+
+void TstScenarioPilote::un_nom_de_deux_fenetres_se_precise()
+{
+    // Panel1 frames the question and the about box's text.
+    const QJsonObject ambigu = m_client->commande("click Panel1");
+    QCOMPARE(ambigu["ok"].toBool(), false);
+    QVERIFY2(ambigu["error"].toString().contains("general.Panel1"), qPrintable(ambigu["error"].toString()));
+
+    const QJsonObject precis = m_client->commande("click general.panel1");
+    QVERIFY(precis["ok"].toBool());
+    QCOMPARE(precis["window"].toString(), QStringLiteral("general"));
+    // The about box is hidden: a mouse cannot reach its controls.
+    const QJsonObject cache = m_client->commande("click a_propos.Panel1");
+    QVERIFY(cache["ok"].toBool());
+    QVERIFY(cache["target"].isNull());
+}
+
+void TstScenarioPilote::un_controle_cache_laisse_le_clic_a_ce_qui_est_dessous()
+{
+    // Button10 shows only under a correction line.
+    const QJsonObject reponse = m_client->commande("click Button10");
+    QVERIFY(reponse["ok"].toBool());
+    QVERIFY(!reponse["target"].toString().isEmpty());
+    QVERIFY(reponse["target"].toString() != QLatin1String("Button10"));
+}
+
+void TstScenarioPilote::un_controle_desactive_ne_recoit_rien()
+{
+    ClientScenario client(graine);
+    client.commande("key 7");
+    client.commande("key Return");
+    // The answer is judged; OK is disabled until the next question.
+    QVERIFY(!client.controle("ButtonOK")["enabled"].toBool());
+    const QJsonObject avant = client.etat();
+    QCOMPARE(client.commande("click ButtonOK")["target"].toString(), QStringLiteral("ButtonOK"));
+    const QJsonObject apres = client.etat();
+    QCOMPARE(apres["score"], avant["score"]);
+    QCOMPARE(apres["erreurs"], avant["erreurs"]);
+    QCOMPARE(apres["reussites"], avant["reussites"]);
+}
+
+void TstScenarioPilote::la_photographie_a_la_taille_de_la_fenetre()
+{
+    QTemporaryDir dossier;
+    QVERIFY(dossier.isValid());
+    const QString fichier = dossier.filePath("general.png");
+    QVERIFY(m_client->commande("shot general " + fichier)["ok"].toBool());
+    const QImage image(fichier);
+    QVERIFY(!image.isNull());
+    const QJsonObject g = m_client->fenetre("general")["geometry"].toObject();
+    QCOMPARE(image.size(), QSize(g["w"].toInt(), g["h"].toInt()));
+}
+
+QTEST_GUILESS_MAIN(TstScenarioPilote)
+#include "tst_scenario_pilote.moc"
