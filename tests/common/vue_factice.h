@@ -76,6 +76,7 @@ public:
     bool centre(const QString &c) const { return m_centre.contains(cle(c)); }
 
     void donne_focus(const QString &c) override { m_focus = cle(c); }
+    // The focused control, as a lower-case name.
     QString focus() const { return m_focus; }
     void met_devant(const QString &c) override { m_devant.append(cle(c)); }
     // Controls raised, in order, as lower-case names.
