@@ -15,6 +15,7 @@ public:
     constexpr Tableau() = default;
     constexpr Tableau(std::initializer_list<T> valeurs)
     {
+        Q_ASSERT(valeurs.size() <= std::size_t(N));
         int i = 0;
         for (const T &v : valeurs)
             m_valeurs[i++] = v;
