@@ -106,6 +106,8 @@ void TstScenarioFenetre::les_huit_fenetres_et_l_ecran()
     QCOMPARE(cadre["w"].toInt(), 1280);
     QVERIFY2(m_general["geometry"][u"w"].toInt() >= 1260, qPrintable(en_texte(m_general["geometry"].toObject())));
     QCOMPARE(m_general["caption"].toString(), QStringLiteral("Premier niveau: l'addition"));
+    QCOMPARE(m_general["font"][u"family"].toString(), QStringLiteral("Arial Narrow"));
+    QCOMPARE(m_general["font"][u"pixelSize"].toInt(), 12);
 }
 
 void TstScenarioFenetre::les_controles_de_la_fenetre_principale_data()

@@ -95,20 +95,24 @@ QJsonValue texte_de(const QObject *objet)
     return QJsonValue();
 }
 
+QJsonObject police_json(const QFont &police)
+{
+    return {{"family", police.family()},
+            {"pixelSize", police.pixelSize()},
+            {"pointSize", police.pointSizeF()},
+            {"bold", police.bold()},
+            {"italic", police.italic()},
+            {"underline", police.underline()}};
+}
+
 QJsonObject decrit_widget(QWidget *w)
 {
-    const QFont police = w->font();
     const QPalette palette = w->palette();
     QJsonObject d{
         {"visible", w->isVisibleTo(w->window())},
         {"enabled", w->isEnabled()},
         {"geometry", geometrie_json(w->geometry())},
-        {"font", QJsonObject{{"family", police.family()},
-                             {"pixelSize", police.pixelSize()},
-                             {"pointSize", police.pointSizeF()},
-                             {"bold", police.bold()},
-                             {"italic", police.italic()},
-                             {"underline", police.underline()}}},
+        {"font", police_json(w->font())},
         {"color", palette.color(w->foregroundRole()).name()},
         {"background", palette.color(w->backgroundRole()).name()},
         {"autoFillBackground", w->autoFillBackground()},
@@ -188,6 +192,7 @@ QJsonObject decrit_fenetre(QWidget *fenetre)
         {"modal", fenetre->isModal()},
         {"geometry", geometrie_json(fenetre->geometry())},
         {"frame", geometrie_json(fenetre->frameGeometry())},
+        {"font", police_json(fenetre->font())},
         {"controls", controles},
         {"properties", proprietes_propres(fenetre)},
     };
