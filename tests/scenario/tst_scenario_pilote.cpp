@@ -4,6 +4,7 @@
 #include "client_scenario.h"
 
 #include <QImage>
+#include <QJsonArray>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -23,6 +24,7 @@ private slots:
     void un_controle_cache_laisse_le_clic_a_ce_qui_est_dessous();
     void un_controle_desactive_ne_recoit_rien();
     void la_photographie_a_la_taille_de_la_fenetre();
+    void une_meme_graine_rejoue_les_memes_questions();
 
 private:
     std::unique_ptr<ClientScenario> m_client;
@@ -113,6 +115,29 @@ void TstScenarioPilote::la_photographie_a_la_taille_de_la_fenetre()
     QVERIFY(!image.isNull());
     const QJsonObject g = m_client->fenetre("general")["geometry"].toObject();
     QCOMPARE(image.size(), QSize(g["w"].toInt(), g["h"].toInt()));
+}
+
+void TstScenarioPilote::une_meme_graine_rejoue_les_memes_questions()
+{
+    // Three questions, each answered right, in two runs with one seed.
+    QList<QJsonValue> parties;
+    for (int run = 0; run < 2; ++run) {
+        ClientScenario client(graine);
+        for (int rang = 1; rang <= 3; ++rang) {
+            // The sign from the pad; the main minus key does not type it.
+            const QString resultat = client.etat()["texte_resultat"].toString();
+            if (resultat.startsWith('-'))
+                client.commande("key KP_Subtract");
+            client.commande("type " + resultat.mid(resultat.startsWith('-') ? 1 : 0));
+            client.commande("click ButtonOK");
+            QVERIFY(client.attend_que([&] { return client.etat()["rang_question"].toInt() == rang + 1
+                                                   && client.controle("ButtonOK")["enabled"].toBool(); },
+                                      2000));
+        }
+        parties.append(client.etat()["dernieres_questions"]);
+    }
+    QCOMPARE(parties[0], parties[1]);
+    QVERIFY(!parties[0].toArray().at(3).toString().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TstScenarioPilote)

@@ -23,12 +23,17 @@
 
 namespace {
 
-std::optional<quint64> graine_demandee(int argc, char *argv[])
+// The seed after --seed; false when it is there but not a whole number.
+bool lit_graine(int argc, char *argv[], std::optional<quint64> &graine)
 {
-    for (int i = 1; i + 1 < argc; ++i)
-        if (std::string(argv[i]) == "--seed")
-            return std::stoull(argv[i + 1]);
-    return std::nullopt;
+    for (int i = 1; i < argc; ++i) {
+        if (std::string(argv[i]) != "--seed")
+            continue;
+        bool lu = false;
+        graine = i + 1 < argc ? QByteArray(argv[i + 1]).toULongLong(&lu) : 0;
+        return lu;
+    }
+    return true;
 }
 
 void repond(const QJsonObject &reponse)
@@ -42,7 +47,11 @@ void repond(const QJsonObject &reponse)
 
 int main(int argc, char *argv[])
 {
-    const std::optional<quint64> graine = graine_demandee(argc, argv);
+    std::optional<quint64> graine;
+    if (!lit_graine(argc, argv, graine)) {
+        std::fputs("usage: tavelo-scenario [--seed N]\n", stderr);
+        return 2;
+    }
     const auto configuration_ecran = configure_ecran_virtuel(QSize(1280, 1024));
     if (!configuration_ecran) {
         std::fputs("tavelo-scenario: cannot write the screen configuration\n", stderr);
