@@ -10,8 +10,9 @@ class QWidget;
 // window parented to it), flat, each with its parent's objectName.
 QJsonObject decrit_fenetre(QWidget *fenetre);
 
-// One named object: a widget (class, visible, enabled, geometry in its
-// parent, text, font, colours, the properties of the program's own classes
+// One named object: a widget (class; visible, meaning shown within its
+// window whether or not the window is; enabled; geometry in its parent;
+// text; font; palette colours; the properties of the program's own classes
 // and its dynamic properties such as "image"), a timer (interval, active)
 // or a menu action (text, enabled, submenu).
 QJsonObject decrit_objet(QObject *objet);

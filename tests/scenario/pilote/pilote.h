@@ -10,8 +10,20 @@ struct Frappe;
 // Carries out the commands of a scenario on a running program, one line at
 // a time, as the pupil would: real mouse clicks on the windows, key strokes
 // on the focused control, menu entries. The event loop runs only inside a
-// command (and for "wait"), so that what a command leaves is what the next
-// one observes. Every command answers one JSON object with "ok".
+// command (pending events after each; timers during "wait"), so that what a
+// command leaves is what the next one observes. Every command answers one
+// JSON object, {"ok":true,...} or {"ok":false,"error":"..."}:
+//   click NAME | click WINDOW.NAME   left click at the control's centre;
+//                                    "target" names what the mouse hit
+//   key KEY                          press and release, see frappe_nommee()
+//   type TEXT                        one key stroke per character
+//   menu CAPTION[/CAPTION]           triggers a menu entry of the main window
+//   wait MS                          runs the event loop for MS milliseconds
+//   dump [WINDOW]                    the windows and their controls
+//   state                            the shared state
+//   set NAME VALUE                   a number or flag of the shared state
+//   shot WINDOW FILE                 a PNG picture of the window
+//   quit
 class Pilote
 {
 public:
