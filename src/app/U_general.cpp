@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -28,7 +29,10 @@ Tgeneral::Tgeneral(EtatPartage &etat, SourceAleatoire &hasard) : m_etat(etat)
 
     cree_menu();
     cree_controles();
+    // Design size, centred on the screen: the window's restored geometry.
     resize(646, 495 + menuBar()->sizeHint().height());
+    if (const QScreen *ecran = screen())
+        move(ecran->availableGeometry().center() - rect().center());
 
     m_exercice = std::make_unique<Exercice>(etat, *this, hasard);
     relie_exercice();

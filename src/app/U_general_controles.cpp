@@ -30,11 +30,14 @@ QFont arial_gras(int pixels)
     return police("Arial", pixels, true);
 }
 
+// The disabled look keeps the style's grey, so a disabled key shows it.
 void couleur_du_texte(QWidget *w, const QColor &couleur)
 {
     QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, couleur);
-    p.setColor(QPalette::ButtonText, couleur);
+    for (const auto groupe : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(groupe, QPalette::WindowText, couleur);
+        p.setColor(groupe, QPalette::ButtonText, couleur);
+    }
     w->setPalette(p);
 }
 
@@ -69,8 +72,9 @@ EtiquetteAuto *etiquette(QWidget *parent, const char *nom, QPoint position, cons
     return e;
 }
 
-// A picture of fixed size: shortening it crops from the bottom.
-QLabel *image(QWidget *parent, const char *nom, const QRect &r)
+// A transparent label of fixed size, top-left aligned: a picture in it is
+// cropped from the bottom when the label is shortened.
+QLabel *etiquette_fixe(QWidget *parent, const char *nom, const QRect &r)
 {
     auto *i = nomme(new QLabel(parent), nom);
     i->setGeometry(r);
@@ -146,7 +150,7 @@ void Tgeneral::cree_controles()
 
     auto *reponse = panneau(client, "Panel2", {320, 9, 89, 73}, QColor(192, 192, 192), gras48,
                             Qt::black, QStringLiteral("-5"));
-    image(reponse, "Image_faux2", {4, 8, 80, 60})->hide();
+    etiquette_fixe(reponse, "Image_faux2", {4, 8, 80, 60})->hide();
     auto *oui_faux = nomme(new EtiquetteAuto(client), "Image_oui_faux");
     oui_faux->move(435, 23);
     oui_faux->adjustSize();
@@ -164,9 +168,12 @@ void Tgeneral::cree_controles()
     }
     correction->hide();
 
-    etiquette(client, "Label17", {175, 395}, QStringLiteral("Clique sur OK pour continuer:"),
-              arial_gras(19), Qt::black)
-        ->hide();
+    // The prompt keeps its design size: its text never changes.
+    auto *invite = etiquette_fixe(client, "Label17", {175, 395, 290, 33});
+    invite->setText(QStringLiteral("Clique sur OK pour continuer:"));
+    invite->setFont(arial_gras(19));
+    couleur_du_texte(invite, Qt::black);
+    invite->hide();
 
     cree_clavier(client);
     cree_legendes(client);
@@ -238,11 +245,11 @@ void Tgeneral::cree_legendes(QWidget *client)
 
 void Tgeneral::cree_affichage_score(QWidget *client)
 {
-    image(client, "Image1", {555, 20, 69, 373});
-    image(client, "Image2", {573, 59, 33, 240});
-    image(client, "Image9", {425, 185, 69, 20});
-    image(client, "Image8", {425, 205, 69, 20});
-    image(client, "Image7", {425, 225, 69, 20});
+    etiquette_fixe(client, "Image1", {555, 20, 69, 373});
+    etiquette_fixe(client, "Image2", {573, 59, 33, 240});
+    etiquette_fixe(client, "Image9", {425, 185, 69, 20});
+    etiquette_fixe(client, "Image8", {425, 205, 69, 20});
+    etiquette_fixe(client, "Image7", {425, 225, 69, 20});
 
     auto *jeu = nomme(new TLedCharset(client), "LedCharset1");
     struct Led

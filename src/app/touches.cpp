@@ -1,6 +1,7 @@
 #include "touches.h"
 
 #include <QGuiApplication>
+#include <QStringList>
 
 namespace touches {
 
@@ -64,8 +65,12 @@ int code_virtuel(int key, Qt::KeyboardModifiers modifiers, quint32 scan_code, bo
 
 bool codes_xkb_de_la_plateforme()
 {
-    const QString plateforme = QGuiApplication::platformName();
-    return plateforme == QLatin1String("xcb") || plateforme.startsWith(QLatin1String("wayland"));
+    // Only the Windows, Apple and Android back ends have scan codes of their
+    // own; the others (xcb, wayland, offscreen, eglfs...) pass XKB key codes.
+    static const QStringList autres = {QStringLiteral("windows"), QStringLiteral("direct2d"),
+                                       QStringLiteral("cocoa"), QStringLiteral("ios"),
+                                       QStringLiteral("android")};
+    return !autres.contains(QGuiApplication::platformName());
 }
 
 } // namespace touches

@@ -22,7 +22,9 @@ constexpr int verr_num = 144;         // Num Lock
 // types digits whether Num Lock is on or off.
 int code_virtuel(int key, Qt::KeyboardModifiers modifiers, quint32 scan_code, bool codes_xkb);
 
-// True where native scan codes are XKB key codes.
+// True where native scan codes are XKB key codes: X11, Wayland and the
+// other Linux back ends, and the offscreen platform, whose key events come
+// from a driver that sends XKB key codes.
 bool codes_xkb_de_la_plateforme();
 
 } // namespace touches

@@ -125,7 +125,7 @@ void tst_general::controle_data()
           QColor(128, 0, 0), false, "Tu dois maintenant effectuer un test.");
     ligne("EffectLabel10", client, "TEffectLabel", {295, 100, 193, 70}, arial, 24, true,
           QColor(255, 0, 0), false, "Zéro est neutre pour l'addition");
-    ligne("Label17", client, "EtiquetteAuto", a(175, 395), arial, 19, true, noir, false,
+    ligne("Label17", client, "QLabel", {175, 395, 290, 33}, arial, 19, true, noir, false,
           "Clique sur OK pour continuer:");
     ligne("Button10", client, "QPushButton", {472, 391, 41, 36}, etroite, 12, false, noir, false,
           "OK");
