@@ -297,6 +297,8 @@ void Tgeneral::cree_minuteries()
     };
     for (const Minuterie &m : minuteries) {
         auto *t = nomme(new QTimer(this), m.nom);
+        // The pauses are short and seen by the pupil: keep them to the millisecond.
+        t->setTimerType(Qt::PreciseTimer);
         t->setInterval(m.intervalle);
         if (m.actif)
             t->start();

@@ -84,9 +84,11 @@ QJsonObject Pilote::execute(const QString &ligne)
 
 QWidget *Pilote::fenetre_nommee(const QString &nom) const
 {
-    for (QWidget *fenetre : m_programme.fenetres())
-        if (fenetre->objectName().compare(nom, Qt::CaseInsensitive) == 0)
-            return fenetre;
+    // The eight windows first, then those made on demand (the help window).
+    for (const QList<QWidget *> &fenetres : {m_programme.fenetres(), QApplication::topLevelWidgets()})
+        for (QWidget *fenetre : fenetres)
+            if (fenetre->isWindow() && fenetre->objectName().compare(nom, Qt::CaseInsensitive) == 0)
+                return fenetre;
     throw Refus{QStringLiteral("no window %1").arg(nom)};
 }
 
