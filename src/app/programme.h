@@ -7,15 +7,9 @@
 
 #include <memory>
 
+#include "U_general.h"
+
 class QWidget;
-class Tgeneral;
-class Tregle_add;
-class Tregle_soust;
-class Terreur_addition;
-class Ta_propos;
-class Tlecon;
-class Ttest;
-class Toptions;
 
 // The whole program without its event loop: the shared state, the random
 // source and the eight windows, created once in their fixed order. The
@@ -46,11 +40,5 @@ private:
     EtatPartage m_etat;
     std::unique_ptr<Tgeneral> m_general;
     // Owned by the main window, their Qt parent.
-    Tregle_add *m_regle_add = nullptr;
-    Tregle_soust *m_regle_soust = nullptr;
-    Terreur_addition *m_erreur_addition = nullptr;
-    Ta_propos *m_a_propos = nullptr;
-    Tlecon *m_lecon = nullptr;
-    Ttest *m_test = nullptr;
-    Toptions *m_options = nullptr;
+    FenetresAnnexes m_annexes;
 };
