@@ -62,11 +62,11 @@ QLabel *lien(QWidget *parent, const char *nom, QPoint position, const QString &t
 
 Ta_propos::Ta_propos(QWidget *principale) : QWidget(principale)
 {
-    prepare_fenetre(*this, "a_propos", QStringLiteral("A propos de\"Tavelo\""), QSize(345, 500),
-                    Cadre::SansBoutons);
+    QWidget *client = prepare_fenetre(*this, "a_propos", QStringLiteral("A propos de\"Tavelo\""),
+                                      QSize(345, 500), Cadre::SansBoutons);
     setFont(police(11, false));
 
-    auto *cadre = new TPanneau(this);
+    auto *cadre = new TPanneau(client);
     cadre->setObjectName(QStringLiteral("Panel1"));
     cadre->setGeometry(8, 8, 318, 393);
     cadre->setLargeurBiseau(1);
@@ -114,7 +114,7 @@ Ta_propos::Ta_propos(QWidget *principale) : QWidget(principale)
               QStringLiteral("Faites vos suggestions à:"), violet);
     lien(cadre, "Lien_courriel", {18, 355}, adresse_courriel.path(), adresse_courriel);
 
-    auto *ok = new QPushButton(QStringLiteral("OK"), this);
+    auto *ok = new QPushButton(QStringLiteral("OK"), client);
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setGeometry(136, 432, 58, 27);
     ok->setCursor(Qt::PointingHandCursor);

@@ -11,15 +11,16 @@
 Programme::Programme(std::unique_ptr<SourceAleatoire> hasard) : m_hasard(std::move(hasard))
 {
     m_general = std::make_unique<Tgeneral>(m_etat, *m_hasard);
+    const ContexteFenetre contexte{m_etat, *m_hasard, m_general->exercice(), m_general.get()};
     // Designated initialisers run in declaration order: the creation order.
     m_annexes = {
-        .regle_add = new Tregle_add(m_general.get()),
-        .regle_soust = new Tregle_soust(m_general.get()),
-        .erreur_addition = new Terreur_addition(m_general.get()),
+        .regle_add = new Tregle_add(contexte),
+        .regle_soust = new Tregle_soust(contexte),
+        .erreur_addition = new Terreur_addition(contexte),
         .a_propos = new Ta_propos(m_general.get()),
-        .lecon = new Tlecon(m_general.get()),
-        .test = new Ttest(m_general.get()),
-        .options = new Toptions(m_general.get()),
+        .lecon = new Tlecon(contexte),
+        .test = new Ttest(contexte),
+        .options = new Toptions(contexte),
     };
     m_general->associe_fenetres(m_annexes);
 }

@@ -2,7 +2,7 @@
 
 #include "fenetre_annexe.h"
 
-Terreur_addition::Terreur_addition(QWidget *principale) : QWidget(principale)
+Terreur_addition::Terreur_addition(const ContexteFenetre &contexte) : QWidget(contexte.principale)
 {
     prepare_fenetre(*this, "erreur_addition", QStringLiteral("ERREUR D'ADDITION!!!"), QSize(551, 283), Cadre::SansBoutons);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "contexte_fenetre.h"
+
 #include <QWidget>
 
 // The addition-error window: a sum of opposite signs shown by counting units.
@@ -8,5 +10,5 @@ class Terreur_addition : public QWidget
     Q_OBJECT
 
 public:
-    explicit Terreur_addition(QWidget *principale);
+    explicit Terreur_addition(const ContexteFenetre &contexte);
 };

@@ -2,7 +2,7 @@
 
 #include "fenetre_annexe.h"
 
-Tlecon::Tlecon(QWidget *principale) : QWidget(principale)
+Tlecon::Tlecon(const ContexteFenetre &contexte) : QWidget(contexte.principale)
 {
     prepare_fenetre(*this, "lecon", QStringLiteral("Leçon sur les nombres relatifs"), QSize(638, 480), Cadre::Normal, QPoint(120, 33));
 }

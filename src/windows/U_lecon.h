@@ -1,5 +1,7 @@
 #pragma once
 
+#include "contexte_fenetre.h"
+
 #include <QWidget>
 
 // The lesson window on the vocabulary of relative numbers.
@@ -8,5 +10,5 @@ class Tlecon : public QWidget
     Q_OBJECT
 
 public:
-    explicit Tlecon(QWidget *principale);
+    explicit Tlecon(const ContexteFenetre &contexte);
 };

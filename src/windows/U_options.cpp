@@ -2,7 +2,7 @@
 
 #include "fenetre_annexe.h"
 
-Toptions::Toptions(QWidget *principale) : QWidget(principale)
+Toptions::Toptions(const ContexteFenetre &contexte) : QWidget(contexte.principale)
 {
     prepare_fenetre(*this, "options", QStringLiteral("Configuration"), QSize(640, 480), Cadre::Dialogue);
 }

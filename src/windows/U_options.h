@@ -1,5 +1,7 @@
 #pragma once
 
+#include "contexte_fenetre.h"
+
 #include <QWidget>
 
 // The configuration dialog: test composition, number ranges, adaptation speed, level restart.
@@ -8,5 +10,5 @@ class Toptions : public QWidget
     Q_OBJECT
 
 public:
-    explicit Toptions(QWidget *principale);
+    explicit Toptions(const ContexteFenetre &contexte);
 };

@@ -2,7 +2,7 @@
 
 #include "fenetre_annexe.h"
 
-Tregle_add::Tregle_add(QWidget *principale) : QWidget(principale)
+Tregle_add::Tregle_add(const ContexteFenetre &contexte) : QWidget(contexte.principale)
 {
     prepare_fenetre(*this, "regle_add", QStringLiteral("Deuxième règle d'addition "), QSize(553, 278), Cadre::Dialogue);
 }

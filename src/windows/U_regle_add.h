@@ -1,5 +1,7 @@
 #pragma once
 
+#include "contexte_fenetre.h"
+
 #include <QWidget>
 
 // The addition rules window: the two rules of signs for additions.
@@ -8,5 +10,5 @@ class Tregle_add : public QWidget
     Q_OBJECT
 
 public:
-    explicit Tregle_add(QWidget *principale);
+    explicit Tregle_add(const ContexteFenetre &contexte);
 };

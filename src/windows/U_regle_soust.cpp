@@ -2,7 +2,7 @@
 
 #include "fenetre_annexe.h"
 
-Tregle_soust::Tregle_soust(QWidget *principale) : QWidget(principale)
+Tregle_soust::Tregle_soust(const ContexteFenetre &contexte) : QWidget(contexte.principale)
 {
     prepare_fenetre(*this, "regle_soust", QStringLiteral("Règle de soustraction "), QSize(553, 361), Cadre::SansBoutons);
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "contexte_fenetre.h"
+
 #include <QWidget>
 
 // The subtraction rule window: the rule, worked examples and the guided exercise.
@@ -8,5 +10,5 @@ class Tregle_soust : public QWidget
     Q_OBJECT
 
 public:
-    explicit Tregle_soust(QWidget *principale);
+    explicit Tregle_soust(const ContexteFenetre &contexte);
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "contexte_fenetre.h"
+
 #include <QWidget>
 
 // The on-screen test: 40 questions marked out of 20.
@@ -8,5 +10,5 @@ class Ttest : public QWidget
     Q_OBJECT
 
 public:
-    explicit Ttest(QWidget *principale);
+    explicit Ttest(const ContexteFenetre &contexte);
 };

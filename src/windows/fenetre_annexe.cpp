@@ -1,5 +1,6 @@
 #include "fenetre_annexe.h"
 
+#include <QVBoxLayout>
 #include <QWidget>
 
 namespace {
@@ -22,8 +23,8 @@ Qt::WindowFlags drapeaux(Cadre cadre)
 
 } // namespace
 
-void prepare_fenetre(QWidget &fenetre, const char *nom, const QString &titre, QSize taille,
-                     Cadre cadre)
+QWidget *prepare_fenetre(QWidget &fenetre, const char *nom, const QString &titre, QSize taille,
+                         Cadre cadre)
 {
     fenetre.setObjectName(QString::fromLatin1(nom));
     fenetre.setWindowTitle(titre);
@@ -32,11 +33,20 @@ void prepare_fenetre(QWidget &fenetre, const char *nom, const QString &titre, QS
         fenetre.setFixedSize(taille);
     else
         fenetre.resize(taille);
+
+    auto *client = new QWidget(&fenetre);
+    client->setObjectName(QStringLiteral("zone_client"));
+    auto *disposition = new QVBoxLayout(&fenetre);
+    disposition->setContentsMargins(0, 0, 0, 0);
+    disposition->setSpacing(0);
+    disposition->addWidget(client);
+    return client;
 }
 
-void prepare_fenetre(QWidget &fenetre, const char *nom, const QString &titre, QSize taille,
-                     Cadre cadre, QPoint position)
+QWidget *prepare_fenetre(QWidget &fenetre, const char *nom, const QString &titre, QSize taille,
+                         Cadre cadre, QPoint position)
 {
-    prepare_fenetre(fenetre, nom, titre, taille, cadre);
+    QWidget *client = prepare_fenetre(fenetre, nom, titre, taille, cadre);
     fenetre.move(position);
+    return client;
 }

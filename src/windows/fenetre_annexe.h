@@ -18,9 +18,14 @@ enum class Cadre {
 // the stay-on-top flag every window but the main one carries. Such a window
 // is a top-level window parented to the main window, so it stays above it
 // and is shown without blocking it.
-void prepare_fenetre(QWidget &fenetre, const char *nom, const QString &titre, QSize taille,
-                     Cadre cadre);
+//
+// Returns the window's client area, on which the window places its controls
+// at their design coordinates. It fills the window through a margin-free
+// layout, so that a frame or bar drawn by the window itself only has to set
+// the layout's margins to move the client area under it.
+QWidget *prepare_fenetre(QWidget &fenetre, const char *nom, const QString &titre, QSize taille,
+                         Cadre cadre);
 
 // The same, at a design position on the screen.
-void prepare_fenetre(QWidget &fenetre, const char *nom, const QString &titre, QSize taille,
-                     Cadre cadre, QPoint position);
+QWidget *prepare_fenetre(QWidget &fenetre, const char *nom, const QString &titre, QSize taille,
+                         Cadre cadre, QPoint position);

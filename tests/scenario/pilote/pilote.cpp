@@ -59,7 +59,7 @@ QJsonObject Pilote::execute(const QString &ligne)
         {"click", &Pilote::clique},  {"key", &Pilote::touche},     {"type", &Pilote::tape},
         {"menu", &Pilote::menu},     {"wait", &Pilote::attend},    {"dump", &Pilote::decrit},
         {"state", &Pilote::etat},    {"set", &Pilote::fixe},       {"shot", &Pilote::photographie},
-        {"quit", &Pilote::quitte},
+        {"close", &Pilote::ferme},   {"quit", &Pilote::quitte},
     };
 
     const qsizetype espace = ligne.indexOf(QLatin1Char(' '));
@@ -271,6 +271,17 @@ QJsonObject Pilote::photographie(const QString &arguments)
     if (!fenetre->grab().save(fichier, "PNG"))
         throw Refus{QStringLiteral("cannot write %1").arg(fichier)};
     return {{"file", fichier}};
+}
+
+// The close box sends the window a close request, which its closeEvent may
+// refuse; a hidden window has no close box to press.
+QJsonObject Pilote::ferme(const QString &arguments)
+{
+    QWidget *fenetre = fenetre_nommee(arguments.trimmed());
+    if (!fenetre->isVisible())
+        return {{"closed", false}, {"window", fenetre->objectName()}};
+    const bool fermee = fenetre->close();
+    return {{"closed", fermee}, {"window", fenetre->objectName()}};
 }
 
 QJsonObject Pilote::quitte(const QString &)

@@ -23,6 +23,8 @@ struct Frappe;
 //   state                            the shared state
 //   set NAME VALUE                   a number or flag of the shared state
 //   shot WINDOW FILE                 a PNG picture of the window
+//   close WINDOW                     the window's close box: a close request
+//                                    the window may refuse, as from its bar
 //   quit
 class Pilote
 {
@@ -42,6 +44,7 @@ private:
     QJsonObject etat(const QString &arguments);
     QJsonObject fixe(const QString &arguments);
     QJsonObject photographie(const QString &arguments);
+    QJsonObject ferme(const QString &arguments);
     QJsonObject quitte(const QString &arguments);
 
     QWidget *fenetre_nommee(const QString &nom) const;
