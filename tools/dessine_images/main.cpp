@@ -37,8 +37,8 @@ QList<Image> images_du_programme()
         {8, {313, 28}, [] { return dessine_accolade(313, 28, bleu_lecon, false); }},
         {9, {313, 28}, [] { return dessine_accolade(313, 28, rouge_lecon, false); }},
         {10, {600, 15}, [] { return dessine_droite(Qt::black); }},
-        {11, {300, 15}, [] { return dessine_droite(bleu_lecon).copy(0, 0, 300, 15); }},
-        {12, {300, 15}, [] { return dessine_droite(rouge_lecon).copy(300, 0, 300, 15); }},
+        {11, {300, 15}, [] { return dessine_droite(bleu_lecon, PartieDroite::gauche); }},
+        {12, {300, 15}, [] { return dessine_droite(rouge_lecon, PartieDroite::droite); }},
         {13, {88, 44}, [] { return dessine_mot(QStringLiteral("OUI!"), QColor(236, 238, 242), QColor(128, 134, 146)); }},
         {14, {88, 44}, [] { return dessine_mot(QStringLiteral("FAUX!"), QColor(255, 64, 48), QColor(196, 0, 0)); }},
     };
