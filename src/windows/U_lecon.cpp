@@ -51,8 +51,9 @@ const Definition definitions[] = {
 
 Tlecon::Tlecon(const ContexteFenetre &contexte) : QWidget(contexte.principale)
 {
-    QWidget *client = prepare_fenetre(*this, "lecon", QStringLiteral("Leçon sur les nombres relatifs"),
-                                      QSize(638, 480), Cadre::Normal, QPoint(120, 33));
+    QWidget *client =
+        prepare_fenetre(*this, "lecon", QStringLiteral("Leçon sur les nombres relatifs"),
+                        QSize(638, 480), Cadre::Normal, QPoint(120, 33));
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(11);
     setFont(f);

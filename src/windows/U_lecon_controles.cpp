@@ -133,8 +133,8 @@ void Tlecon::cree_droite(QWidget *client)
     for (int n = 1; n <= 5; ++n) {
         const QString chiffre = QString::number(n);
         const int decalage = 50 * (n - 1);
-        etiquette(client, QStringLiteral("Label%1b").arg(n), {360 + decalage, 80}, chiffre, chiffres,
-                  noir);
+        etiquette(client, QStringLiteral("Label%1b").arg(n), {360 + decalage, 80}, chiffre,
+                  chiffres, noir);
         etiquette(client, QStringLiteral("Label%1a").arg(n), {348 + decalage, 80},
                   QStringLiteral("+"), chiffres, rouge)
             ->hide();

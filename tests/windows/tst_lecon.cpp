@@ -5,6 +5,7 @@
 #include "U_lecon.h"
 #include "aleatoire.h"
 #include "programme.h"
+#include "ressources.h"
 
 #include <QAction>
 #include <QLabel>
@@ -32,6 +33,8 @@ private slots:
     void init();
     void cleanup();
 
+    void graduation_sous_les_nombres_data();
+    void graduation_sous_les_nombres();
     void ok_data();
     void ok();
     void couleur_laissee_par_le_mot_precedent_data();
@@ -108,6 +111,40 @@ void tst_lecon::verifie_accueil()
         QCOMPARE(couleur(QStringLiteral("Label%1a").arg(n)), rouge);
         for (const char partie : {'b', 'c', 'd'})
             QCOMPARE(couleur(QStringLiteral("Label%1%2").arg(n).arg(partie)), noir);
+    }
+}
+
+void tst_lecon::graduation_sous_les_nombres_data()
+{
+    QTest::addColumn<int>("nombre");
+    for (int n = -5; n <= 5; ++n)
+        QTest::newRow(qPrintable(QString::number(n))) << n;
+}
+
+// The number's thick tick, in the black line and in the coloured half laid
+// over it, falls under the number's digit: one unit every 50 px, zero at 316.
+void tst_lecon::graduation_sous_les_nombres()
+{
+    QFETCH(int, nombre);
+    const int x = 316 + 50 * nombre;
+    const QString nom = nombre == 0 ? QStringLiteral("Label0")
+                                    : QStringLiteral("Label%1%2").arg(qAbs(nombre)).arg(
+                                          nombre > 0 ? 'b' : 'd');
+    const QLabel *chiffre = controle(nom);
+    QVERIFY2(chiffre->x() <= x && x < chiffre->x() + chiffre->width(),
+             qPrintable(QStringLiteral("tick at %1, digit from %2 to %3")
+                            .arg(x).arg(chiffre->x()).arg(chiffre->x() + chiffre->width())));
+
+    // Only thick ticks reach the top row of the pictures, and they are narrow.
+    auto graduation = [](const QImage &image, int colonne) {
+        return qAlpha(image.pixel(colonne, 0)) > 0 && qAlpha(image.pixel(colonne - 4, 0)) == 0
+               && qAlpha(image.pixel(colonne + 4, 0)) == 0;
+    };
+    const QLabel *droite = controle(QStringLiteral("Image1"));
+    QVERIFY(graduation(droite->pixmap().toImage(), x - droite->x()));
+    if (nombre != 0) {
+        const QImage moitie = bitmap_programme(nombre < 0 ? "bitmap_11" : "bitmap_12").toImage();
+        QVERIFY(graduation(moitie, x - (nombre < 0 ? 16 : 316)));
     }
 }
 

@@ -13,7 +13,10 @@ private slots:
     void une_lecon_du_menu_a_la_fermeture();
 
 private:
-    QJsonObject controle(const QString &nom) { return m_client->controle(nom, QStringLiteral("lecon")); }
+    QJsonObject controle(const QString &nom)
+    {
+        return m_client->controle(nom, QStringLiteral("lecon"));
+    }
     QString couleur(const QString &nom) { return controle(nom)["color"].toString(); }
     bool visible(const QString &nom) { return controle(nom)["visible"].toBool(); }
     bool clique(const QString &nom)
@@ -28,10 +31,12 @@ private:
 void tst_scenario_lecon::verifie_accueil()
 {
     QVERIFY(m_client->fenetre(QStringLiteral("lecon"))["visible"].toBool());
-    QCOMPARE(controle(QStringLiteral("Label12"))["text"].toString(), QStringLiteral("clique sur un mot"));
+    QCOMPARE(controle(QStringLiteral("Label12"))["text"].toString(),
+             QStringLiteral("clique sur un mot"));
     QVERIFY(visible(QStringLiteral("Button1")));
     QVERIFY(!visible(QStringLiteral("EffectLabel1")));
-    for (const char *nom : {"Timer_negatif", "Timer_positif", "Timer_signe", "Timer_va", "Timer_oppose"})
+    for (const char *nom :
+         {"Timer_negatif", "Timer_positif", "Timer_signe", "Timer_va", "Timer_oppose"})
         QVERIFY2(!controle(QString::fromLatin1(nom))["active"].toBool(), nom);
 }
 
@@ -44,7 +49,8 @@ void tst_scenario_lecon::une_lecon_du_menu_a_la_fermeture()
 
     // The first tick of "nombre négatif" turns the negative side blue.
     QVERIFY(clique(QStringLiteral("Button1")));
-    QVERIFY(m_client->attend_que([&] { return couleur(QStringLiteral("Label5d")) == "#0000ff"; }, 3000));
+    QVERIFY(m_client->attend_que(
+        [&] { return couleur(QStringLiteral("Label5d")) == "#0000ff"; }, 3000));
     QVERIFY(visible(QStringLiteral("Image2")));
 
     // Back home, then "signe" keeps the blue the last word left.
@@ -58,7 +64,8 @@ void tst_scenario_lecon::une_lecon_du_menu_a_la_fermeture()
     QVERIFY(clique(QStringLiteral("Button7")));
     QVERIFY(clique(QStringLiteral("Button6")));
     QCOMPARE(controle(QStringLiteral("Timer_oppose"))["interval"].toInt(), 800);
-    QVERIFY(m_client->attend_que([&] { return couleur(QStringLiteral("Label2b")) == "#ffff00"; }, 3000));
+    QVERIFY(m_client->attend_que(
+        [&] { return couleur(QStringLiteral("Label2b")) == "#ffff00"; }, 3000));
     QCOMPARE(controle(QStringLiteral("fleche1"))["geometry"][u"x"].toInt(), 210);
     QCOMPARE(controle(QStringLiteral("fleche2"))["geometry"][u"x"].toInt(), 410);
     QVERIFY(visible(QStringLiteral("trait2")));
