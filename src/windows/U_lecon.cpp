@@ -127,29 +127,23 @@ void Tlecon::montre_mot(Mot mot)
 void Tlecon::Button1Click()
 {
     montre_mot(Mot::negatif);
-    charge(m_images[3], "bitmap_8");
-    m_images[3]->show();
-    m_label18->show();
+    montre_image(m_images[3], "bitmap_8", m_label18);
     m_timer_negatif->start();
 }
 
 void Tlecon::Button2Click()
 {
     montre_mot(Mot::positif);
-    charge(m_images[4], "bitmap_9");
-    m_images[4]->show();
-    m_label19->show();
+    montre_image(m_images[4], "bitmap_9", m_label19);
     m_timer_positif->start();
 }
 
 void Tlecon::Button3Click()
 {
     montre_mot(Mot::relatif);
-    charge(m_images[3], "bitmap_8");
-    charge(m_images[4], "bitmap_9");
-    charge(m_images[5], "bitmap_7");
-    for (QLabel *l : {m_images[3], m_images[4], m_images[5], m_label18, m_label19, m_label13})
-        l->show();
+    montre_image(m_images[3], "bitmap_8", m_label18);
+    montre_image(m_images[4], "bitmap_9", m_label19);
+    montre_image(m_images[5], "bitmap_7", m_label13);
 }
 
 void Tlecon::Button4Click()
@@ -238,6 +232,14 @@ void Tlecon::montre_signes_plus(bool visibles)
 void Tlecon::charge(QLabel *image, const char *bitmap)
 {
     image->setPixmap(bitmap_programme(QString::fromLatin1(bitmap)));
+}
+
+void Tlecon::montre_image(QLabel *image, const char *bitmap, QLabel *titre)
+{
+    charge(image, bitmap);
+    image->show();
+    if (titre)
+        titre->show();
 }
 
 // The heading fits its text at once.

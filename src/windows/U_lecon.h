@@ -67,6 +67,8 @@ private:
     void Timer_signeTimer();
     void Timer_vaTimer();
     void Timer_opposeTimer();
+    QColor bascule_moitie(QLabel *reference, QLabel *moitie, const char *bitmap,
+                          const QColor &allumee);
 
     // Labels of the number line by name, whatever the case: "label" + n +
     // "a" (plus sign), "b" (positive digit), "c" (minus sign), "d"
@@ -80,6 +82,8 @@ private:
     static QColor couleur(const QLabel *label);
     void montre_signes_plus(bool visibles);
     void charge(QLabel *image, const char *bitmap);
+    // Loads the bitmap into the image and shows both it and its title, if any.
+    void montre_image(QLabel *image, const char *bitmap, QLabel *titre = nullptr);
     void ecrit_titre(const QString &titre);
 
     QHash<QString, QLabel *> m_labels;

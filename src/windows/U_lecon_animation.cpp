@@ -15,36 +15,36 @@ const QColor jaune(255, 255, 0);
 
 } // namespace
 
+// One half of the line blinks with its numbers and zero. The phase is read
+// from the reference label's colour: black means the half lights up now.
+// Gives the colour the half's numbers take.
+QColor Tlecon::bascule_moitie(QLabel *reference, QLabel *moitie, const char *bitmap,
+                              const QColor &allumee)
+{
+    const bool eteint = couleur(reference) != noir;
+    if (eteint)
+        moitie->hide();
+    else
+        montre_image(moitie, bitmap);
+    const QColor c = eteint ? noir : allumee;
+    colore(labl(QStringLiteral("label0")), c);
+    return c;
+}
+
 // The negative half of the line, the negative numbers and zero blink blue.
 void Tlecon::Timer_negatifTimer()
 {
-    const bool eteint = couleur(labl(1, 'c')) != noir;
-    if (eteint)
-        m_images[1]->hide();
-    else {
-        charge(m_images[1], "bitmap_11");
-        m_images[1]->show();
-    }
-    const QColor c = eteint ? noir : bleu;
+    const QColor c = bascule_moitie(labl(1, 'c'), m_images[1], "bitmap_11", bleu);
     colore(famille('c'), c);
     colore(famille('d'), c);
-    colore(labl(QStringLiteral("label0")), c);
 }
 
 // The positive half, the positive numbers with their "+" and zero blink red.
 void Tlecon::Timer_positifTimer()
 {
-    const bool eteint = couleur(labl(1, 'b')) != noir;
-    if (eteint)
-        m_images[2]->hide();
-    else {
-        charge(m_images[2], "bitmap_12");
-        m_images[2]->show();
-    }
-    montre_signes_plus(!eteint);
-    const QColor c = eteint ? noir : rouge;
+    const QColor c = bascule_moitie(labl(1, 'b'), m_images[2], "bitmap_12", rouge);
+    montre_signes_plus(c != noir);
     colore(famille('b'), c);
-    colore(labl(QStringLiteral("label0")), c);
 }
 
 // The signs blink: "+" appears in front of the positive numbers while the

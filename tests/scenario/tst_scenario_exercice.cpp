@@ -124,9 +124,10 @@ void TstScenarioExercice::la_saisie_de_la_reponse_data()
     QTest::newRow("texte tapé") << QStringList{"type 42"} << "42";
     QTest::newRow("texte tapé avec le moins principal") << QStringList{"type -3"} << "3";
     QTest::newRow("touches du pavé cliquées")
-        << QStringList{"click Button_", "click Button7"} << "-7";
+        << QStringList{"click Button_", "click general.Button7"} << "-7";
     QTest::newRow("effacer cliqué")
-        << QStringList{"click Button3", "click button_correction", "click Button5"} << "5";
+        << QStringList{"click general.Button3", "click button_correction",
+                       "click general.Button5"} << "5";
 }
 
 void TstScenarioExercice::la_saisie_de_la_reponse()

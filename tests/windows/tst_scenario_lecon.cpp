@@ -1,5 +1,6 @@
 // The lesson end to end: opened from the menu of the real program, its
-// words clicked, its timers left to tick, closed by its close box and by OK.
+// sweep left to tick on its own timer, closed by its close box, reopened at
+// home and closed by OK.
 
 #include "client_scenario.h"
 
@@ -11,74 +12,32 @@ class tst_scenario_lecon : public QObject
 
 private slots:
     void une_lecon_du_menu_a_la_fermeture();
-
-private:
-    QJsonObject controle(const QString &nom)
-    {
-        return m_client->controle(nom, QStringLiteral("lecon"));
-    }
-    QString couleur(const QString &nom) { return controle(nom)["color"].toString(); }
-    bool visible(const QString &nom) { return controle(nom)["visible"].toBool(); }
-    bool clique(const QString &nom)
-    {
-        return m_client->commande(QStringLiteral("click lecon.") + nom)["ok"].toBool();
-    }
-    void verifie_accueil();
-
-    std::unique_ptr<ClientScenario> m_client;
 };
-
-void tst_scenario_lecon::verifie_accueil()
-{
-    QVERIFY(m_client->fenetre(QStringLiteral("lecon"))["visible"].toBool());
-    QCOMPARE(controle(QStringLiteral("Label12"))["text"].toString(),
-             QStringLiteral("clique sur un mot"));
-    QVERIFY(visible(QStringLiteral("Button1")));
-    QVERIFY(!visible(QStringLiteral("EffectLabel1")));
-    for (const char *nom :
-         {"Timer_negatif", "Timer_positif", "Timer_signe", "Timer_va", "Timer_oppose"})
-        QVERIFY2(!controle(QString::fromLatin1(nom))["active"].toBool(), nom);
-}
 
 void tst_scenario_lecon::une_lecon_du_menu_a_la_fermeture()
 {
-    m_client = std::make_unique<ClientScenario>(5);
-    QVERIFY2(m_client->pret(), qPrintable(m_client->erreur()));
-    QVERIFY(m_client->commande(QStringLiteral("menu Leçon"))["ok"].toBool());
-    verifie_accueil();
+    ClientScenario client(5);
+    auto controle = [&](const char *nom) { return client.controle(nom, QStringLiteral("lecon")); };
+    auto ouverte = [&] { return client.fenetre(QStringLiteral("lecon"))["visible"].toBool(); };
+    QVERIFY2(client.pret(), qPrintable(client.erreur()));
+    QVERIFY(client.commande(QStringLiteral("menu Leçon"))["ok"].toBool());
+    QVERIFY(ouverte());
 
-    // The first tick of "nombre négatif" turns the negative side blue.
-    QVERIFY(clique(QStringLiteral("Button1")));
-    QVERIFY(m_client->attend_que(
-        [&] { return couleur(QStringLiteral("Label5d")) == "#0000ff"; }, 3000));
-    QVERIFY(visible(QStringLiteral("Image2")));
+    QVERIFY(client.commande(QStringLiteral("click lecon.Button6"))["ok"].toBool());
+    QVERIFY(client.attend_que([&] { return controle("Label2b")["color"] == "#ffff00"; }, 3000));
+    QCOMPARE(controle("fleche1")["geometry"][u"x"].toInt(), 210);
+    QCOMPARE(controle("fleche2")["geometry"][u"x"].toInt(), 410);
+    QVERIFY(controle("trait2")["visible"].toBool());
 
-    // Back home, then "signe" keeps the blue the last word left.
-    QVERIFY(clique(QStringLiteral("Button7")));
-    verifie_accueil();
-    QVERIFY(clique(QStringLiteral("Button4")));
-    QCOMPARE(controle(QStringLiteral("EffectLabel2"))["properties"][u"FontColor"].toString(),
-             QStringLiteral("#0000ff"));
+    QVERIFY(client.commande(QStringLiteral("close lecon"))["ok"].toBool());
+    QVERIFY(!ouverte());
+    QVERIFY(client.commande(QStringLiteral("menu Leçon"))["ok"].toBool());
+    QVERIFY(controle("Button1")["visible"].toBool());
+    QVERIFY(!controle("Timer_oppose")["active"].toBool());
+    QCOMPARE(controle("Label2b")["color"].toString(), QStringLiteral("#000000"));
 
-    // "opposé" sweeps outward: after one tick the arrows stand under -2 and 2.
-    QVERIFY(clique(QStringLiteral("Button7")));
-    QVERIFY(clique(QStringLiteral("Button6")));
-    QCOMPARE(controle(QStringLiteral("Timer_oppose"))["interval"].toInt(), 800);
-    QVERIFY(m_client->attend_que(
-        [&] { return couleur(QStringLiteral("Label2b")) == "#ffff00"; }, 3000));
-    QCOMPARE(controle(QStringLiteral("fleche1"))["geometry"][u"x"].toInt(), 210);
-    QCOMPARE(controle(QStringLiteral("fleche2"))["geometry"][u"x"].toInt(), 410);
-    QVERIFY(visible(QStringLiteral("trait2")));
-
-    // Closed by its close box mid-sweep, reopened at home.
-    QVERIFY(m_client->commande(QStringLiteral("close lecon"))["ok"].toBool());
-    QVERIFY(!m_client->fenetre(QStringLiteral("lecon"))["visible"].toBool());
-    QVERIFY(m_client->commande(QStringLiteral("menu Leçon"))["ok"].toBool());
-    verifie_accueil();
-
-    // OK at home closes the window.
-    QVERIFY(clique(QStringLiteral("Button7")));
-    QVERIFY(!m_client->fenetre(QStringLiteral("lecon"))["visible"].toBool());
+    QVERIFY(client.commande(QStringLiteral("click lecon.Button7"))["ok"].toBool());
+    QVERIFY(!ouverte());
 }
 
 QTEST_MAIN(tst_scenario_lecon)
