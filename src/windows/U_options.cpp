@@ -48,15 +48,16 @@ void Toptions::relie_controles()
 
 // The dialog is created with the other windows, before the main window's
 // first show loads the settings of the run; it takes its place and the
-// settings in force when it first appears. Later shows find the fields as
-// they were left, typed values included.
-void Toptions::showEvent(QShowEvent *event)
+// settings in force when it is first shown, before the window system
+// places it. Later shows find the fields as they were left, typed values
+// included.
+void Toptions::setVisible(bool visible)
 {
-    QWidget::showEvent(event);
-    if (m_deja_montree)
-        return;
-    m_deja_montree = true;
-    FormCreate();
+    if (visible && !m_deja_montree) {
+        m_deja_montree = true;
+        FormCreate();
+    }
+    QWidget::setVisible(visible);
 }
 
 void Toptions::FormCreate()

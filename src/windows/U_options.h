@@ -28,8 +28,9 @@ public:
     // Field n, the control named "edit" + n whatever the case.
     QLineEdit *edt(int n) const;
 
+    void setVisible(bool visible) override;
+
 protected:
-    void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *objet, QEvent *event) override;
 
 private:
