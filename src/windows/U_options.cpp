@@ -7,7 +7,6 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
-#include <QPushButton>
 #include <QRadioButton>
 
 Toptions::Toptions(const ContexteFenetre &contexte)
