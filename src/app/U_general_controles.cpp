@@ -141,6 +141,10 @@ void Tgeneral::cree_controles()
     fond->setEndColor(QColor(255, 255, 255));
     fond->setStepWidth(1);
     fond->setStyle(TGradient::gsVertical);
+    // The score display lies right above the background, under every other
+    // control: a long correction line, the OUI!/FAUX! picture and the rule
+    // captions reaching over the gauge stay whole, whatever is raised later.
+    cree_affichage_score(client);
 
     const QFont gras48 = arial_gras(48);
     auto *question = panneau(client, "Panel1", {66, 8, 205, 73}, QColor(192, 192, 192), font(),
@@ -177,7 +181,6 @@ void Tgeneral::cree_controles()
 
     cree_clavier(client);
     cree_legendes(client);
-    cree_affichage_score(client);
     cree_minuteries();
     indexe_controles();
 
