@@ -44,10 +44,9 @@ Terreur_addition::Terreur_addition(const ContexteFenetre &contexte)
     QWidget *client = prepare_fenetre(*this, "erreur_addition",
                                       QStringLiteral("ERREUR D'ADDITION!!!"), QSize(551, 283),
                                       Cadre::SansBoutons);
-    client->setAutoFillBackground(true);
-    QPalette fond = client->palette();
+    QPalette fond = palette();
     fond.setColor(QPalette::Window, QColor(192, 192, 192));
-    client->setPalette(fond);
+    setPalette(fond);
 
     cree_grille(client);
     cree_controles(client);
