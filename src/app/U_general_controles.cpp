@@ -10,6 +10,7 @@
 #include "LedMatrix.h"
 #include "etiquette_auto.h"
 #include "exercice.h"
+#include "fabrique_controles.h"
 #include "panneau.h"
 
 #include <QPushButton>
@@ -17,17 +18,9 @@
 
 namespace {
 
-QFont police(const char *famille, int pixels, bool gras)
-{
-    QFont f(QString::fromLatin1(famille));
-    f.setPixelSize(pixels);
-    f.setBold(gras);
-    return f;
-}
-
 QFont arial_gras(int pixels)
 {
-    return police("Arial", pixels, true);
+    return fabrique::police("Arial", pixels, true);
 }
 
 // The disabled look keeps the style's grey, so a disabled key shows it.

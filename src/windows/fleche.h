@@ -11,12 +11,13 @@ class TFleche : public QLabel
 public:
     explicit TFleche(QWidget *parent);
 
-    // The picture, 42 x 20.
-    static QPixmap image();
-
 signals:
     void clicked();
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    // The picture, 42 x 20.
+    static QPixmap image();
 };
