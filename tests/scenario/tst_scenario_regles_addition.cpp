@@ -22,18 +22,15 @@ bool visible(ClientScenario &client, const QString &fenetre)
 }
 
 // The drill has gone on: a fresh question of the same type (a wrong answer
-// does not move the series), the keypad ready and nothing left of the last
-// answer.
+// does not move the series), OK ready, FAUX! gone.
 void verifie_question_suivante(ClientScenario &client, const QJsonObject &avant)
 {
     const QJsonObject apres = client.etat();
     QCOMPARE(apres["type_question"], avant["type_question"]);
     QCOMPARE(apres["rang_question"], avant["rang_question"]);
     QVERIFY(apres["texte_question"] != avant["texte_question"]);
-    QCOMPARE(client.texte("Label_question"), apres["texte_question"].toString());
     QVERIFY(client.controle("ButtonOK")["enabled"].toBool());
     QVERIFY(!client.controle("Image_oui_faux")["visible"].toBool());
-    QVERIFY(!client.controle("Image_faux2")["visible"].toBool());
 }
 
 } // namespace
