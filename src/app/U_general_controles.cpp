@@ -10,6 +10,7 @@
 #include "LedMatrix.h"
 #include "etiquette_auto.h"
 #include "exercice.h"
+#include "fabrique_controles.h"
 #include "panneau.h"
 
 #include <QPushButton>
@@ -17,17 +18,9 @@
 
 namespace {
 
-QFont police(const char *famille, int pixels, bool gras)
-{
-    QFont f(QString::fromLatin1(famille));
-    f.setPixelSize(pixels);
-    f.setBold(gras);
-    return f;
-}
-
 QFont arial_gras(int pixels)
 {
-    return police("Arial", pixels, true);
+    return fabrique::police("Arial", pixels, true);
 }
 
 // The disabled look keeps the style's grey, so a disabled key shows it.
@@ -141,6 +134,10 @@ void Tgeneral::cree_controles()
     fond->setEndColor(QColor(255, 255, 255));
     fond->setStepWidth(1);
     fond->setStyle(TGradient::gsVertical);
+    // The score display lies right above the background, under every other
+    // control: a long correction line, the OUI!/FAUX! picture and the rule
+    // captions reaching over the gauge stay whole, whatever is raised later.
+    cree_affichage_score(client);
 
     const QFont gras48 = arial_gras(48);
     auto *question = panneau(client, "Panel1", {66, 8, 205, 73}, QColor(192, 192, 192), font(),
@@ -177,7 +174,6 @@ void Tgeneral::cree_controles()
 
     cree_clavier(client);
     cree_legendes(client);
-    cree_affichage_score(client);
     cree_minuteries();
     indexe_controles();
 

@@ -1,6 +1,7 @@
 #include "U_lecon.h"
 
 #include "EffectLabel.h"
+#include "fabrique_controles.h"
 #include "fenetre_annexe.h"
 #include "ressources.h"
 
@@ -207,15 +208,13 @@ std::array<QLabel *, 5> Tlecon::famille(char partie) const
 
 void Tlecon::colore(QLabel *label, const QColor &couleur)
 {
-    QPalette p = label->palette();
-    p.setColor(QPalette::WindowText, couleur);
-    label->setPalette(p);
+    fabrique::colore(label, couleur);
 }
 
 void Tlecon::colore(const std::array<QLabel *, 5> &labels, const QColor &couleur)
 {
     for (QLabel *label : labels)
-        colore(label, couleur);
+        fabrique::colore(label, couleur);
 }
 
 QColor Tlecon::couleur(const QLabel *label)

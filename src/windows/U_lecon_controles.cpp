@@ -5,6 +5,7 @@
 #include "U_lecon.h"
 
 #include "EffectLabel.h"
+#include "fabrique_controles.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -21,39 +22,14 @@ const QColor jaune(255, 255, 0);
 const QColor gris_des_fleches(191, 191, 191);
 const QColor gris_fenetre(192, 192, 192);
 
-QFont police(const char *famille, int pixels, bool gras)
-{
-    QFont f(QString::fromLatin1(famille));
-    f.setPixelSize(pixels);
-    f.setBold(gras);
-    return f;
-}
-
-template <typename W>
-W *nomme(W *w, const QString &nom)
-{
-    w->setObjectName(nom);
-    return w;
-}
-
-QLabel *transparent(QLabel *label)
-{
-    label->setAttribute(Qt::WA_TranslucentBackground);
-    label->setMargin(0);
-    label->setContentsMargins(0, 0, 0, 0);
-    return label;
-}
+using fabrique::police;
 
 // A label sized to its text, as the number labels and titles are.
 QLabel *etiquette(QWidget *parent, const QString &nom, QPoint position, const QString &texte,
                   const QFont &f, const QColor &couleur)
 {
-    auto *e = transparent(nomme(new QLabel(texte, parent), nom));
-    e->setFont(f);
-    QPalette p = e->palette();
-    p.setColor(QPalette::WindowText, couleur);
-    e->setPalette(p);
-    e->move(position);
+    QLabel *e = fabrique::etiquette(parent, qPrintable(nom), QRect(position, QSize(1, 1)), texte,
+                                    f, couleur);
     e->adjustSize();
     return e;
 }
@@ -61,9 +37,7 @@ QLabel *etiquette(QWidget *parent, const QString &nom, QPoint position, const QS
 // A picture of fixed size; hidden until a word needs it.
 QLabel *image(QWidget *parent, const QString &nom, const QRect &geometrie)
 {
-    auto *i = transparent(nomme(new QLabel(parent), nom));
-    i->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    i->setGeometry(geometrie);
+    QLabel *i = fabrique::etiquette(parent, qPrintable(nom), geometrie, QString(), QFont(), noir);
     i->hide();
     return i;
 }
@@ -190,7 +164,8 @@ void Tlecon::cree_explications(QWidget *client)
     const QRect places[] = {{24, 200, 529, 89}, {32, 288, 593, 49}};
     TEffectLabel **effets[] = {&m_effet1, &m_effet2};
     for (int i = 0; i < 2; ++i) {
-        auto *e = nomme(new TEffectLabel(client), QStringLiteral("EffectLabel%1").arg(i + 1));
+        auto *e = new TEffectLabel(client);
+        e->setObjectName(QStringLiteral("EffectLabel%1").arg(i + 1));
         e->setGeometry(places[i]);
         e->setGraduateFrom(noir);
         e->setFont(police("Arial", 27, false));
@@ -222,9 +197,9 @@ void Tlecon::cree_boutons(QWidget *client)
     const QFont f = police("Arial", 21, true);
     for (int i = 0; i < 7; ++i) {
         const Bouton &b = boutons[i];
-        auto *bouton = nomme(new QPushButton(QString::fromUtf8(b.texte), client),
-                             QStringLiteral("Button%1").arg(i + 1));
-        bouton->setGeometry(b.geometrie);
+        QPushButton *bouton =
+            fabrique::bouton(client, qPrintable(QStringLiteral("Button%1").arg(i + 1)),
+                             b.geometrie, QString::fromUtf8(b.texte));
         bouton->setFont(f);
         connect(bouton, &QPushButton::clicked, this, b.clic);
         m_boutons[i] = bouton;
@@ -247,7 +222,8 @@ void Tlecon::cree_minuteries()
         {"Timer_oppose", &Tlecon::m_timer_oppose, &Tlecon::Timer_opposeTimer},
     };
     for (const Minuterie &m : minuteries) {
-        auto *minuterie = nomme(new QTimer(this), QString::fromLatin1(m.nom));
+        auto *minuterie = new QTimer(this);
+        minuterie->setObjectName(QString::fromLatin1(m.nom));
         minuterie->setInterval(800);
         connect(minuterie, &QTimer::timeout, this, m.pas);
         this->*m.membre = minuterie;

@@ -1,14 +1,69 @@
 #pragma once
 
+#include "configuration.h"
 #include "contexte_fenetre.h"
 
+#include <QHash>
 #include <QWidget>
 
-// The configuration dialog: test composition, number ranges, adaptation speed, level restart.
+#include <array>
+
+class QAbstractButton;
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class QRadioButton;
+
+// The configuration dialog: how the tests are composed, how large their
+// numbers are and whether they carry, how fast the drill retargets its
+// series, and a restart of the drill at a chosen level. A view over
+// Configuration, which holds the form and puts it into force.
 class Toptions : public QWidget
 {
     Q_OBJECT
 
 public:
     explicit Toptions(const ContexteFenetre &contexte);
+
+    // Field n, the control named "edit" + n whatever the case.
+    QLineEdit *edt(int n) const;
+
+    void setVisible(bool visible) override;
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *event) override;
+
+private:
+    // Layout (U_options_disposition.cpp).
+    void cree_controles(QWidget *client);
+    QGroupBox *cree_composition(QWidget *client);
+    QGroupBox *cree_maxima(QWidget *client);
+    QGroupBox *cree_moteur(QWidget *client);
+    QGroupBox *cree_choix(QWidget *client);
+    void cree_boutons(QWidget *client);
+    // A caption that presses its button when clicked.
+    void legende_de(QWidget *legende, QAbstractButton *bouton);
+
+    // Behaviour (U_options.cpp).
+    void relie_controles();
+    void FormCreate();
+    void EditChange(int n);
+    void CheckBox1Click(bool coche);
+    void RadioButtonClick(int niveau); // RadioButton1Click .. RadioButton4Click
+    void Button3Click();               // "Appliquer"
+    void Button2Click();               // "Par défaut"
+    void Button1Click();               // "quitter"
+    void montre_formulaire();
+
+    Configuration m_configuration;
+    Exercice &m_exercice;
+    QWidget *m_principale;
+    QCheckBox *m_eviter_retenues = nullptr; // CheckBox1
+    // The restart choices by the level they restart, 0 "continuer la partie".
+    std::array<QRadioButton *, 4> m_choix{};
+    QAbstractButton *m_appliquer = nullptr;  // Button4
+    QAbstractButton *m_par_defaut = nullptr; // Button5
+    QAbstractButton *m_quitter = nullptr;    // Button1
+    QHash<const QObject *, QAbstractButton *> m_legendes;
+    bool m_deja_montree = false;
 };

@@ -94,7 +94,7 @@ void tst_fenetres::fenetres_data()
     QTest::newRow("on-screen test")
         << 6 << "test" << "TEST sur l'addition et la soustraction des nombres RELATIFS"
         << QSize(640, 480) << true << true;
-    QTest::newRow("options") << 7 << "options" << "Configuration" << QSize(640, 480) << true
+    QTest::newRow("options") << 7 << "options" << "Configuration" << QSize(640, 456) << true
                              << true;
 }
 

@@ -126,8 +126,7 @@ void TstScenarioExercice::la_saisie_de_la_reponse_data()
     QTest::newRow("touches du pavé cliquées")
         << QStringList{"click Button_", "click general.Button7"} << "-7";
     QTest::newRow("effacer cliqué")
-        << QStringList{"click general.Button3", "click button_correction",
-                       "click general.Button5"} << "5";
+        << QStringList{"click general.Button3", "click button_correction", "click general.Button5"} << "5";
 }
 
 void TstScenarioExercice::la_saisie_de_la_reponse()

@@ -1,5 +1,6 @@
 #include "instantane.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QColor>
 #include <QJsonArray>
@@ -123,6 +124,8 @@ QJsonObject decrit_widget(QWidget *w)
         d.insert("text", texte);
     if (!w->toolTip().isEmpty())
         d.insert("hint", w->toolTip());
+    if (const auto *bouton = qobject_cast<const QAbstractButton *>(w); bouton && bouton->isCheckable())
+        d.insert("checked", bouton->isChecked());
     return d;
 }
 

@@ -1,0 +1,42 @@
+#include "fleche.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPolygon>
+
+TFleche::TFleche(QWidget *parent) : QLabel(parent)
+{
+    setPixmap(image());
+    setCursor(Qt::PointingHandCursor);
+}
+
+QPixmap TFleche::image()
+{
+    QPixmap image(42, 20);
+    image.fill(QColor(192, 192, 192));
+    QPainter peintre(&image);
+    // A raised bevel: white on the top and left, grey then black on the
+    // bottom and right.
+    peintre.setPen(Qt::white);
+    peintre.drawLine(0, 0, 40, 0);
+    peintre.drawLine(0, 0, 0, 18);
+    peintre.setPen(QColor(128, 128, 128));
+    peintre.drawLine(1, 18, 40, 18);
+    peintre.drawLine(40, 1, 40, 18);
+    peintre.setPen(Qt::black);
+    peintre.drawLine(0, 19, 41, 19);
+    peintre.drawLine(41, 0, 41, 19);
+
+    const QPolygon fleche({{9, 8}, {22, 8}, {22, 4}, {32, 10}, {22, 16}, {22, 12}, {9, 12}});
+    peintre.setPen(QColor(128, 0, 0));
+    peintre.setBrush(QColor(255, 0, 0));
+    peintre.drawPolygon(fleche);
+    return image;
+}
+
+void TFleche::mouseReleaseEvent(QMouseEvent *event)
+{
+    QLabel::mouseReleaseEvent(event);
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        emit clicked();
+}

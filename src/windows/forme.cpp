@@ -1,0 +1,23 @@
+#include "forme.h"
+
+#include <QPainter>
+
+#include <algorithm>
+
+TForme::TForme(QWidget *parent, const QColor &brosse, const QColor &stylo, bool inverse)
+    : QWidget(parent), m_brosse(brosse), m_stylo(stylo), m_inverse(inverse)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+}
+
+void TForme::paintEvent(QPaintEvent *)
+{
+    QPainter peintre(this);
+    if (m_inverse)
+        peintre.setCompositionMode(QPainter::RasterOp_SourceAndNotDestination);
+    peintre.setBrush(m_brosse);
+    peintre.setPen(QPen(m_stylo, 1));
+    // The corners are rounded by an eighth of the shorter side.
+    const qreal rayon = std::min(width(), height()) / 8.0;
+    peintre.drawRoundedRect(QRectF(0.5, 0.5, width() - 1, height() - 1), rayon, rayon);
+}
