@@ -73,6 +73,11 @@ public:
     // False from the moment an answer is handed to checking until the next
     // question: the rules window continues the drill when it closes then.
     bool ok_actif() const { return m_ok_actif; }
+    // True from the moment a rule error opens a rule window until the drill
+    // goes on. Closing a rule window hands back to the drill only then: one
+    // opened from the menu, while typing, during a correction line or the
+    // right-answer pause, must not pose a question of its own.
+    bool attend_fenetre_regle() const { return m_attend_fenetre_regle; }
 
     // Name of the correction line's label n ("Label4".."Label8").
     static QString labl(int n);
@@ -98,4 +103,5 @@ private:
     VueExercice &m_vue;
     SourceAleatoire &m_hasard;
     bool m_ok_actif = false;
+    bool m_attend_fenetre_regle = false;
 };

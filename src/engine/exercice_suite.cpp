@@ -19,6 +19,7 @@ void Exercice::affiche_score()
 
 void Exercice::timer_ouiTimer()
 {
+    m_attend_fenetre_regle = false;
     m_vue.montre(QStringLiteral("Image_oui_faux"), false);
     m_vue.arrete_minuterie(QStringLiteral("timer_oui"));
     if (m_etat.etat_soustraction > 0)

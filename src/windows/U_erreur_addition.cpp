@@ -182,9 +182,11 @@ void Terreur_addition::Button1Click()
     close();
 }
 
-// Closing always hands back to the drill, which poses the next question.
+// Closing hands back to the drill, which poses the next question, unless a
+// level restarted meanwhile has posed one already.
 void Terreur_addition::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
-    m_exercice.timer_ouiTimer();
+    if (m_exercice.attend_fenetre_regle())
+        m_exercice.timer_ouiTimer();
 }

@@ -182,11 +182,12 @@ void Tregle_add::closeEvent(QCloseEvent *event)
     FormClose();
 }
 
-// The main window's OK is disabled while it waits after a judged answer:
-// the drill goes on. Opened from the menu during answer entry, the window
-// leaves the question as it was.
+// Opened by a rule error, the window hands back to the drill, which poses
+// the next question. Opened from the menu, it leaves the drill as it was:
+// the answer being typed, a correction line or the right-answer pause go on
+// by themselves, and no question is skipped.
 void Tregle_add::FormClose()
 {
-    if (!m_exercice.ok_actif())
+    if (m_exercice.attend_fenetre_regle())
         m_exercice.timer_ouiTimer();
 }
