@@ -209,7 +209,7 @@ void RegleSoustraction::BitBtn_exemplesClick()
 
 void RegleSoustraction::Button_OK1Click()
 {
-    if (exercice_retire())
+    if (veille())
         return;
     if (m_etat.etat_soustraction == 0) {
         m_vue.ferme();

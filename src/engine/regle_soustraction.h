@@ -66,10 +66,14 @@ public:
     void corrige_addition(int k);
     void Button_OK2Click();
 
-    // Called while the window is shown: when the exercise it shows was
-    // withdrawn from outside (a level restarted, the drill resumed by
-    // another window), the window closes, since the drill has moved on.
-    // Returns true when it did.
+    // Called while the window is shown, to follow changes made from
+    // outside: see exercice_retire, and a rule error while the window
+    // already shows the explanation alone, whose exercise is then posed.
+    // Returns true when the window closed.
+    bool veille();
+    // When the exercise on show was withdrawn from outside (a level
+    // restarted, the drill resumed by another window), the window closes,
+    // since the drill has moved on. Returns true when it did.
     bool exercice_retire();
 
     int etat_explications() const { return m_etat_explications; }

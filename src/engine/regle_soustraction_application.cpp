@@ -351,6 +351,16 @@ void RegleSoustraction::Button_OK2Click()
     }
 }
 
+bool RegleSoustraction::veille()
+{
+    if (exercice_retire())
+        return true;
+    // Showing a window already shown does not show it again.
+    if (!m_exercice_en_cours && m_etat.etat_soustraction == 1)
+        FormShow();
+    return false;
+}
+
 bool RegleSoustraction::exercice_retire()
 {
     if (!m_exercice_en_cours || m_etat.etat_soustraction != 0)

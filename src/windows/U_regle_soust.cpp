@@ -37,7 +37,7 @@ Tregle_soust::Tregle_soust(const ContexteFenetre &contexte)
     m_veille = new QTimer(this);
     m_veille->setObjectName(QStringLiteral("veille"));
     m_veille->setInterval(intervalle_veille);
-    connect(m_veille, &QTimer::timeout, this, [this] { m_regle.exercice_retire(); });
+    connect(m_veille, &QTimer::timeout, this, [this] { m_regle.veille(); });
 }
 
 void Tregle_soust::relie_boutons()

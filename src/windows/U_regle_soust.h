@@ -46,8 +46,8 @@ private:
     const ContexteFenetre m_contexte;
     RegleSoustraction m_regle;
     QHash<QString, QWidget *> m_controles;
-    // Watches, while the window is shown, for an exercise withdrawn from
-    // outside (a level restarted from the options).
+    // Follows, while the window is shown, the exercise started or
+    // withdrawn from outside (a rule error, a level restarted).
     QTimer *m_veille = nullptr;
 };
 

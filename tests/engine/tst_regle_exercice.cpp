@@ -88,6 +88,8 @@ private slots:
     void la_fin_rend_la_main_a_l_exercice();
     void niveau_relance_pendant_l_exercice_data();
     void niveau_relance_pendant_l_exercice();
+    void erreur_pendant_l_explication_data();
+    void erreur_pendant_l_explication();
 };
 
 void tst_regle_exercice::exercice_data()
@@ -230,6 +232,36 @@ void tst_regle_exercice::niveau_relance_pendant_l_exercice()
     // Closed once: the watch finds nothing more to do.
     QVERIFY(!banc.regle.exercice_retire());
     QCOMPARE(banc.vue.fermetures, 1);
+}
+
+void tst_regle_exercice::erreur_pendant_l_explication_data()
+{
+    QTest::addColumn<bool>("par_ok");
+    QTest::newRow("seen by the watch") << false;
+    QTest::newRow("the explanation's OK first") << true;
+}
+
+// Opened from the menu, the window is still shown when a rule error on
+// 8 - 9 asks for it: the exercise is posed in it all the same.
+void tst_regle_exercice::erreur_pendant_l_explication()
+{
+    QFETCH(bool, par_ok);
+    BancRegle banc(zeros());
+    banc.regle.FormShow();
+    banc.etat.type_question = 22;
+    banc.etat.operande1 = 8;
+    banc.etat.operande2 = 9;
+    banc.etat.etat_soustraction = 1;
+
+    if (par_ok)
+        banc.regle.Button_OK1Click();
+    else
+        QVERIFY(!banc.regle.veille());
+
+    QCOMPARE(banc.vue.fermetures, 0);
+    QCOMPARE(banc.vue.hauteur, par_ok ? 340 : 264);
+    QCOMPARE(ligne(banc.vue), QStringLiteral("8-9 = "));
+    QCOMPARE(candidats(banc.vue), QStringLiteral("-8 + -9|8 + 9|-8 + 9|8 + -9"));
 }
 
 QTEST_APPLESS_MAIN(tst_regle_exercice)
