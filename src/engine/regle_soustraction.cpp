@@ -5,6 +5,7 @@
 #include "aleatoire.h"
 #include "etat_partage.h"
 #include "generateur.h"
+#include "regle_soustraction_noms.h"
 #include "vue_regle_soustraction.h"
 
 #include <cmath>
@@ -12,24 +13,7 @@
 #include <optional>
 #include <utility>
 
-namespace {
-
-QString nom(const char *modele, int n)
-{
-    return QString::fromLatin1(modele).arg(n);
-}
-
-QString exemple(int n)
-{
-    return nom("Label_ex_%1", n);
-}
-
-QString commentaire(int n)
-{
-    return nom("Label_com_%1", n);
-}
-
-} // namespace
+using namespace noms_regle;
 
 RegleSoustraction::RegleSoustraction(EtatPartage &etat, SourceAleatoire &hasard,
                                      VueRegleSoustraction &vue)

@@ -6,28 +6,16 @@
 
 #include "aleatoire.h"
 #include "etat_partage.h"
+#include "regle_soustraction_noms.h"
 #include "vue_regle_soustraction.h"
 
 #include <QSet>
 
 #include <utility>
 
+using namespace noms_regle;
+
 namespace {
-
-QString nom(const char *modele, int n)
-{
-    return QString::fromLatin1(modele).arg(n);
-}
-
-QString app(int n)
-{
-    return nom("Label_app_%1", n);
-}
-
-QString com(int n)
-{
-    return nom("label_com_%1", n);
-}
 
 QString nombre(int n)
 {
@@ -56,10 +44,10 @@ void RegleSoustraction::textes_exercice()
     m_vue.ecrit_texte(bouton(2), addition(-a, b));
     m_vue.ecrit_texte(bouton(3), addition(a, -b));
     m_vue.ecrit_texte(bouton(4), addition(-a, -b));
-    m_vue.ecrit_texte(com(11), QStringLiteral("pour soustraire ") + nombre(b));
-    m_vue.ecrit_texte(com(12), QStringLiteral(" à ") + nombre(a));
-    m_vue.ecrit_texte(com(14), QStringLiteral(" j'ajoute ") + nombre(-b));
-    m_vue.ecrit_texte(com(15), QStringLiteral(" à ") + nombre(a));
+    m_vue.ecrit_texte(commentaire(11), QStringLiteral("pour soustraire ") + nombre(b));
+    m_vue.ecrit_texte(commentaire(12), QStringLiteral(" à ") + nombre(a));
+    m_vue.ecrit_texte(commentaire(14), QStringLiteral(" j'ajoute ") + nombre(-b));
+    m_vue.ecrit_texte(commentaire(15), QStringLiteral(" à ") + nombre(a));
 }
 
 void RegleSoustraction::ajuste_positions_applications()
@@ -119,7 +107,7 @@ void RegleSoustraction::affiche_application()
     };
     const auto montre_coms = [this](std::initializer_list<int> ns, bool visible) {
         for (int n : ns)
-            m_vue.montre(com(n), visible);
+            m_vue.montre(commentaire(n), visible);
     };
 
     switch (m_etat.etat_soustraction) {
@@ -271,13 +259,13 @@ void RegleSoustraction::corrige_soustraction(int k)
             etat = 4;
     } else {
         // The hint shown is completed with the addition's side.
-        if (m_vue.est_montre(com(11))) {
-            m_vue.montre(com(14), true);
+        if (m_vue.est_montre(commentaire(11))) {
+            m_vue.montre(commentaire(14), true);
             montre_accolade(6, true);
             m_vue.montre(QStringLiteral("Shape_app_2"), true);
         }
-        if (m_vue.est_montre(com(12)))
-            m_vue.montre(com(15), true);
+        if (m_vue.est_montre(commentaire(12)))
+            m_vue.montre(commentaire(15), true);
         etat = 6;
     }
 

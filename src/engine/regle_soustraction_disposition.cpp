@@ -4,18 +4,12 @@
 // out the same way.
 #include "regle_soustraction.h"
 
+#include "regle_soustraction_noms.h"
 #include "vue_regle_soustraction.h"
 
 #include <algorithm>
 
-namespace {
-
-QString nom(const char *modele, int n)
-{
-    return QString::fromLatin1(modele).arg(n);
-}
-
-} // namespace
+using namespace noms_regle;
 
 // Labels: first term, minus, subtracted term, " = " and the first term,
 // plus, opposite. The equals label follows the subtracted term with no gap
@@ -69,11 +63,11 @@ void RegleSoustraction::ajuste_ligne_commentaire(int c, int accolade, bool compl
     const QRect barre_plus = m_vue.geometrie(nom("Image_%1", accolade + 1));
     const int haut = barre_moins.y() + 3;
     const int fin_barre = barre_moins.x() + barre_moins.width() + 1;
-    const QString pour = nom("Label_com_%1", c);
-    const QString a = nom("Label_com_%1", c + 1);
-    const QString points = nom("Label_com_%1", c + 2);
-    const QString ajoute = nom("Label_com_%1", c + 3);
-    const QString a_bis = nom("Label_com_%1", c + 4);
+    const QString pour = commentaire(c);
+    const QString a = commentaire(c + 1);
+    const QString points = commentaire(c + 2);
+    const QString ajoute = commentaire(c + 3);
+    const QString a_bis = commentaire(c + 4);
     for (const QString &n : {pour, a, points, ajoute, a_bis})
         fixe_haut(n, haut);
 
