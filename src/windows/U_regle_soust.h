@@ -20,8 +20,6 @@ class Tregle_soust : public QWidget, public VueRegleSoustraction
 public:
     explicit Tregle_soust(const ContexteFenetre &contexte);
 
-    RegleSoustraction &regle() { return m_regle; }
-
     // VueRegleSoustraction
     QString texte(const QString &controle) const override;
     void ecrit_texte(const QString &controle, const QString &texte) override;
