@@ -11,8 +11,6 @@
 
 #include <QSet>
 
-#include <utility>
-
 using namespace noms_regle;
 
 namespace {

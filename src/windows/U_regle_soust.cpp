@@ -5,15 +5,11 @@
 #include "fenetre_annexe.h"
 
 #include <QCloseEvent>
-#include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QTimer>
 
 namespace {
-
-// A label sized to its text takes its new size at once.
-constexpr const char *taille_au_texte = "taille_au_texte";
 
 // Often enough that a pupil never sees a stale exercise after a restart.
 constexpr int intervalle_veille = 100;
@@ -72,7 +68,7 @@ void Tregle_soust::ecrit_texte(const QString &nom, const QString &texte)
 {
     QWidget *w = controle(nom);
     w->setProperty("text", texte);
-    if (w->property(taille_au_texte).toBool())
+    if (w->property(propriete_taille_au_texte).toBool())
         w->adjustSize();
 }
 

@@ -49,5 +49,8 @@ private:
     QTimer *m_veille = nullptr;
 };
 
+// Marks a label sized to its text: its size follows a new text at once.
+inline constexpr const char *propriete_taille_au_texte = "taille_au_texte";
+
 // Builds the window's controls on its client area, at their design places.
 void cree_controles_regle_soust(QWidget *client);

@@ -78,7 +78,7 @@ QLabel *etiquette(QWidget *parent, const QString &nom, QPoint position, const QS
                   const QFont &f, const QColor &couleur = Qt::black)
 {
     auto *l = nomme(new QLabel(parent), nom);
-    l->setProperty("taille_au_texte", true);
+    l->setProperty(propriete_taille_au_texte, true);
     l->setFont(f);
     couleur_du_texte(l, couleur);
     l->move(position);
