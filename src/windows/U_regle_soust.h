@@ -1,14 +1,56 @@
 #pragma once
 
 #include "contexte_fenetre.h"
+#include "regle_soustraction.h"
+#include "vue_regle_soustraction.h"
 
+#include <QHash>
 #include <QWidget>
 
-// The subtraction rule window: the rule, worked examples and the guided exercise.
-class Tregle_soust : public QWidget
+class QTimer;
+
+// The subtraction rule window: the rule, worked examples annotated in
+// stages and, after a rule error on a subtraction, the guided exercise on
+// the question answered wrongly. Its logic is RegleSoustraction; the window
+// holds the controls and forwards its buttons to it.
+class Tregle_soust : public QWidget, public VueRegleSoustraction
 {
     Q_OBJECT
 
 public:
     explicit Tregle_soust(const ContexteFenetre &contexte);
+
+    // VueRegleSoustraction
+    QString texte(const QString &controle) const override;
+    void ecrit_texte(const QString &controle, const QString &texte) override;
+    void montre(const QString &controle, bool visible) override;
+    bool est_montre(const QString &controle) const override;
+    QRect geometrie(const QString &controle) const override;
+    void place(const QString &controle, const QRect &geometrie) override;
+    void fixe_hauteur_exterieure(int hauteur) override;
+    void ferme() override;
+    void reprend_exercice() override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void relie_boutons();
+    // A control by its design name, without regard to case; it must exist.
+    QWidget *controle(const QString &nom) const;
+
+    const ContexteFenetre m_contexte;
+    RegleSoustraction m_regle;
+    QHash<QString, QWidget *> m_controles;
+    // Follows, while the window is shown, the exercise started or
+    // withdrawn from outside (a rule error, a level restarted).
+    QTimer *m_veille = nullptr;
 };
+
+// Marks a label sized to its text: its size follows a new text at once.
+inline constexpr const char *propriete_taille_au_texte = "taille_au_texte";
+
+// Builds the window's controls on its client area, at their design places.
+void cree_controles_regle_soust(QWidget *client);
