@@ -1,3 +1,4 @@
+#include "aleatoire.h"
 #include "etat_partage.h"
 #include "feuille_test.h"
 #include "impression_test.h"

@@ -113,8 +113,8 @@ SortieFeuille enregistre_feuille_en_pdf(const QPicture &feuille, const QString &
     }
     const QString chemin = QDir::toNativeSeparators(fichier.fileName());
     return {true,
-            QStringLiteral("Aucune imprimante n'est installée : la feuille de test a été "
-                           "enregistrée dans\n%1")
+            QStringLiteral("Aucune imprimante n'est installée.\n"
+                           "La feuille de test a été enregistrée dans :\n%1")
                 .arg(chemin),
             fichier.fileName()};
 }
