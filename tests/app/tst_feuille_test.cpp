@@ -1,14 +1,13 @@
 #include "feuille_test.h"
 #include "impression_test.h"
+#include "polices.h"
 
 #include <QDir>
 #include <QImage>
 #include <QPainter>
-#include <QtMath>
 #include <QTemporaryDir>
-#include "polices.h"
-
 #include <QTest>
+#include <QtMath>
 
 // The printed test sheet: its drawing in sheet units, its place on a page
 // of any size and resolution, and the PDF written where there is no printer.

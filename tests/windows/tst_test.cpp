@@ -2,12 +2,11 @@
 #include "U_test.h"
 #include "banc_exercice.h"
 #include "disposition_test.h"
+#include "polices.h"
 
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include "polices.h"
-
 #include <QTest>
 
 // The on-screen test window: its layout after a show, the answers typed
