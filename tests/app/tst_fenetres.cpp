@@ -175,9 +175,8 @@ void tst_fenetres::regles_choisies()
     QCOMPARE(m_programme->etat().etat_soustraction, 0);
 }
 
-// Without a printer the sheet goes to a PDF in the home folder (there is
-// no documents folder there), which the desktop is asked to open and a
-// message names, without blocking the main window.
+// Without a printer the sheet goes to a PDF, which the desktop is asked to
+// open and a message names, without blocking the main window.
 void tst_fenetres::imprimer_un_test_sans_imprimante()
 {
     QTemporaryDir maison;
@@ -189,22 +188,15 @@ void tst_fenetres::imprimer_un_test_sans_imprimante()
     Receveur receveur;
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &receveur, "ouvre");
     m_programme->demarre();
-    const EtatPartage avant = m_programme->etat();
     action("Imprimeruntest1")->trigger();
     QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 
-    const QStringList pdf = QDir(maison.path()).entryList({"*.pdf"}, QDir::Files);
-    QCOMPARE(pdf.size(), 1);
-    const QString chemin = QDir(maison.path()).filePath(pdf.first());
-    QCOMPARE(receveur.recus, QList<QUrl>{QUrl::fromLocalFile(chemin)});
+    QCOMPARE(receveur.recus.size(), 1);
+    const QString pdf = receveur.recus.first().toLocalFile();
+    QVERIFY(QFileInfo(pdf).isFile() && pdf.startsWith(maison.path()));
     auto *message = m_programme->general().findChild<QMessageBox *>("message_impression");
-    QVERIFY(message && message->isVisible());
-    QVERIFY(!message->isModal());
-    QVERIFY(message->text().contains(QDir::toNativeSeparators(chemin)));
-    const Tableau<int, 40> &composition = m_programme->etat().composition_test;
-    QVERIFY(composition != avant.composition_test);
-    QVERIFY(std::is_permutation(composition.begin(), composition.end(),
-                                avant.composition_test.begin()));
+    QVERIFY(message && message->isVisible() && !message->isModal());
+    QVERIFY(message->text().contains(QDir::toNativeSeparators(pdf)));
 }
 
 void tst_fenetres::aide_au_sommaire()
