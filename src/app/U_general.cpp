@@ -2,6 +2,7 @@
 
 #include "exercice.h"
 #include "fenetre_aide.h"
+#include "impression_test.h"
 #include "touches.h"
 #include "verrous_clavier.h"
 
@@ -14,7 +15,7 @@
 #include <QShowEvent>
 #include <QTimer>
 
-Tgeneral::Tgeneral(EtatPartage &etat, SourceAleatoire &hasard) : m_etat(etat)
+Tgeneral::Tgeneral(EtatPartage &etat, SourceAleatoire &hasard) : m_etat(etat), m_hasard(hasard)
 {
     setObjectName(QStringLiteral("general"));
     setWindowTitle(QStringLiteral("TAVELO"));
@@ -133,7 +134,7 @@ void Tgeneral::regle3Click()
 
 void Tgeneral::Imprimeruntest1Click()
 {
-    // The printed test sheet is not built yet.
+    imprime_un_test(m_etat, m_hasard, this);
 }
 
 void Tgeneral::testlcran1Click()

@@ -111,6 +111,7 @@ private:
     void Apropos1Click();
 
     EtatPartage &m_etat;
+    SourceAleatoire &m_hasard;
     FenetresAnnexes m_fenetres;
     QHash<QString, QObject *> m_controles; // by lower-case design name
     std::array<QPushButton *, 10> m_chiffres{};

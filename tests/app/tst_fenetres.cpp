@@ -7,8 +7,12 @@
 
 #include <QAction>
 #include <QDesktopServices>
+#include <QDir>
 #include <QLabel>
+#include <QMessageBox>
+#include <QScopeGuard>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBrowser>
 
@@ -39,7 +43,7 @@ private slots:
     void menu_montre_sa_fenetre();
     void regles_choisies_data();
     void regles_choisies();
-    void imprimer_un_test_n_ouvre_rien();
+    void imprimer_un_test_sans_imprimante();
     void aide_au_sommaire();
 
     void a_propos_textes_data();
@@ -171,14 +175,28 @@ void tst_fenetres::regles_choisies()
     QCOMPARE(m_programme->etat().etat_soustraction, 0);
 }
 
-void tst_fenetres::imprimer_un_test_n_ouvre_rien()
+// Without a printer the sheet goes to a PDF, which the desktop is asked to
+// open and a message names, without blocking the main window.
+void tst_fenetres::imprimer_un_test_sans_imprimante()
 {
+    QTemporaryDir maison;
+    const QByteArray vraie_maison = qgetenv("HOME");
+    const auto remet_la_maison = qScopeGuard([&] { qputenv("HOME", vraie_maison); });
+    qputenv("HOME", maison.path().toLocal8Bit());
+    qputenv("CUPS_SERVER", maison.filePath("aucun-serveur").toLocal8Bit());
+    qunsetenv("XDG_CONFIG_HOME");
+    Receveur receveur;
+    QDesktopServices::setUrlHandler(QStringLiteral("file"), &receveur, "ouvre");
     m_programme->demarre();
-    const EtatPartage avant = m_programme->etat();
     action("Imprimeruntest1")->trigger();
-    for (QWidget *f : QApplication::topLevelWidgets())
-        QVERIFY(!f->isVisible() || f == &m_programme->general());
-    QCOMPARE(m_programme->etat().composition_test, avant.composition_test);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
+
+    QCOMPARE(receveur.recus.size(), 1);
+    const QString pdf = receveur.recus.first().toLocalFile();
+    QVERIFY(QFileInfo(pdf).isFile() && pdf.startsWith(maison.path()));
+    auto *message = m_programme->general().findChild<QMessageBox *>("message_impression");
+    QVERIFY(message && message->isVisible() && !message->isModal());
+    QVERIFY(message->text().contains(QDir::toNativeSeparators(pdf)));
 }
 
 void tst_fenetres::aide_au_sommaire()
