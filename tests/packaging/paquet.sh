@@ -1,12 +1,10 @@
 #!/usr/bin/env bash
 # The Debian package end to end, one step per call:
 #   paquet.sh construit|demarre|bureau|appstream BUILD_DIR SCRATCH_DIR
-# construit: CPack builds the package into SCRATCH_DIR, which is checked and
-#   unpacked with dpkg -x into SCRATCH_DIR/racine, as apt would lay it out;
-# demarre: the unpacked program starts on the offscreen platform and quits
-#   cleanly when the session asks it to (SIGTERM);
-# bureau, appstream: the installed desktop entry and metainfo validate.
-# A step whose tool is missing exits 77, which CTest reports as skipped.
+# construit: CPack builds it into SCRATCH_DIR; dpkg -x unpacks it into
+#   SCRATCH_DIR/racine. demarre: the unpacked program starts offscreen and
+#   quits cleanly on SIGTERM. bureau, appstream: its desktop files validate.
+# A step whose tool is missing exits 77: CTest reports it skipped.
 set -euo pipefail
 etape=$1 build=$2 scratch=$3
 racine=$scratch/racine
@@ -21,18 +19,17 @@ construit)
   rm -rf "$scratch" && mkdir -p "$scratch"
   cpack --config "$build/CPackConfig.cmake" -G DEB -B "$scratch" >"$scratch/cpack.log" 2>&1 \
     || { cat "$scratch/cpack.log"; echec "cpack"; }
-  paquets=("$scratch"/tavelo_*.deb)
-  [ ${#paquets[@]} -eq 1 ] && [ -f "${paquets[0]}" ] || echec "no single tavelo_*.deb in $scratch"
-  dpkg-deb --field "${paquets[0]}" Package Version Depends
-  [ "$(dpkg-deb --field "${paquets[0]}" Package)" = tavelo ] || echec "package name"
   version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/CMakeCache.txt")
-  [ "$(dpkg-deb --field "${paquets[0]}" Version)" = "$version-1" ] || echec "version is not $version-1"
-  depends=$(dpkg-deb --field "${paquets[0]}" Depends)
+  paquet=$scratch/tavelo_${version}-1_$(dpkg --print-architecture).deb
+  dpkg-deb --field "$paquet" Package Version Depends || echec "no $paquet"
+  [ "$(dpkg-deb --field "$paquet" Package)" = tavelo ] || echec "package name"
+  [ "$(dpkg-deb --field "$paquet" Version)" = "$version-1" ] || echec "version is not $version-1"
+  depends=$(dpkg-deb --field "$paquet" Depends)
   # The fonts by hand; Qt's libraries from the shared-library scan.
   for d in fonts-liberation fonts-comic-neue qt6-qpa-plugins libqt6widgets6 libc6; do
     [[ ", $depends," == *", $d"[\ ,]* ]] || echec "Depends lacks $d"
   done
-  dpkg -x "${paquets[0]}" "$racine"
+  dpkg -x "$paquet" "$racine"
   fichiers=(usr/bin/tavelo usr/share/applications/$id.desktop usr/share/metainfo/$id.metainfo.xml)
   for taille in 16 32 48 64 128 256 512; do
     fichiers+=(usr/share/icons/hicolor/${taille}x${taille}/apps/tavelo.png)

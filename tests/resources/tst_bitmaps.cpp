@@ -14,10 +14,8 @@ class tst_Bitmaps : public QObject
 private slots:
     void loads_by_name_at_its_size_data();
     void loads_by_name_at_its_size();
-    void ratio_2_takes_the_finer_drawing_data() { loads_by_name_at_its_size_data(); }
-    void ratio_2_takes_the_finer_drawing();
-    void ratio_1_5_reduces_the_finer_drawing_data() { loads_by_name_at_its_size_data(); }
-    void ratio_1_5_reduces_the_finer_drawing();
+    void above_ratio_1_the_finer_drawing_is_used_data() { loads_by_name_at_its_size_data(); }
+    void above_ratio_1_the_finer_drawing_is_used();
     void unknown_name_gives_null_pixmap_data();
     void unknown_name_gives_null_pixmap();
     void icon_comes_at_the_icon_theme_sizes();
@@ -108,10 +106,10 @@ void tst_Bitmaps::loads_by_name_at_its_size()
     QVERIFY(encre);
 }
 
-// On a screen of two device pixels per pixel, every picture comes from its
-// own drawing at twice the size and keeps the size the windows are laid out
-// for.
-void tst_Bitmaps::ratio_2_takes_the_finer_drawing()
+// On a screen of two device pixels per pixel and more, every picture comes
+// from its own drawing at twice the size and keeps the size the windows are
+// laid out for.
+void tst_Bitmaps::above_ratio_1_the_finer_drawing_is_used()
 {
     QFETCH(int, numero);
     QFETCH(QSize, taille);
@@ -132,19 +130,11 @@ void tst_Bitmaps::ratio_2_takes_the_finer_drawing()
     for (const Image &autre : images)
         if (autre.numero != numero && autre.taille == taille)
             QVERIFY2(ecart_moyen(reduite, plain(autre.numero)) > ecart, qPrintable(QString::number(autre.numero)));
-}
 
-// Between 1 and 2 the finer drawing is reduced to the exact ratio, so that
-// the screen shows it pixel for pixel.
-void tst_Bitmaps::ratio_1_5_reduces_the_finer_drawing()
-{
-    QFETCH(int, numero);
-    QFETCH(QSize, taille);
-
-    const QPixmap image = bitmap_programme(QStringLiteral("bitmap_%1").arg(numero), 1.5);
-    QCOMPARE(image.devicePixelRatio(), 1.5);
-    QCOMPARE(image.size(), (QSizeF(taille) * 1.5).toSize());
-    QCOMPARE(image.deviceIndependentSize().toSize(), taille);
+    // Between 1 and 2 it is reduced to the exact ratio: shown pixel for pixel.
+    const QPixmap reduite_1_5 = bitmap_programme(nom, 1.5);
+    QCOMPARE(reduite_1_5.devicePixelRatio(), 1.5);
+    QCOMPARE(reduite_1_5.size(), (QSizeF(taille) * 1.5).toSize());
 }
 
 void tst_Bitmaps::unknown_name_gives_null_pixmap_data()
