@@ -10,9 +10,15 @@
 // The bitmap called `nom`, matched without regard to case: "bitmap_1" and
 // "BITMAP_1" both give BITMAP_1. A name the program has no picture for gives
 // a null pixmap. Needs a QGuiApplication.
+// For `ratio` device pixels per pixel (the application's highest, unless
+// given) above 1, the picture comes from its drawing at twice the size:
+// as is from 2 up, smoothly reduced to the exact ratio below 2. Either way
+// its device-independent size is the picture's own, so layouts do not
+// change, and Qt never has to enlarge it.
 QPixmap bitmap_programme(const QString &nom);
+QPixmap bitmap_programme(const QString &nom, qreal ratio);
 
-// The program's icon, at 32, 64 and 256 pixels.
+// The program's icon, at every size built in (16 to 512 pixels).
 QIcon icone_programme();
 
 // The contents page of the help, as a qrc: URL for a QTextBrowser.

@@ -5,10 +5,18 @@ tavelo_packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
   fonts-liberation fonts-comic-neue
 )
+# The package tests: CPack's dependency scan (dpkg-shlibdeps, file) and the
+# validators of the desktop entry and of the AppStream metainfo.
+tavelo_test_packages=(
+  dpkg-dev file desktop-file-utils appstream
+)
 
+# With "tests", the test tools as well.
 tavelo_install_dependencies() {
+  local wanted=("${tavelo_packages[@]}")
+  [ "${1:-}" = tests ] && wanted+=("${tavelo_test_packages[@]}")
   local missing=()
-  for p in "${tavelo_packages[@]}"; do
+  for p in "${wanted[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
   done
   if [ ${#missing[@]} -gt 0 ]; then

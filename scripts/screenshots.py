@@ -1,6 +1,6 @@
 #!/usr/bin/env python3
-"""Takes pictures of the main window in its typical states, of the about box
-and of the help, by driving the real program headless through
+"""Takes pictures of the main window in its typical states (and the part of
+it the README shows), of the about box and of the help, by driving the real program headless through
 tavelo-scenario. Usage: scripts/screenshots.py [OUTPUT_DIR] (after a build)."""
 import json
 import os
@@ -40,8 +40,8 @@ def opposite(expected):
     return str(-value) if value != 0 else "1"
 
 
-def shot(name, window="general"):
-    ask(f"shot {window} {os.path.join(out, name + '.png')}")
+def shot(name, window="general", zone=""):
+    ask(f"shot {window} {zone} {os.path.join(out, name + '.png')}".replace("  ", " "))
 
 
 def wrong(expected):
@@ -51,6 +51,7 @@ def wrong(expected):
 
 
 shot("01-start")
+shot("00-readme", zone="0,0,640,432")            # the README's picture, docs/tavelo.png
 answer(state()["texte_resultat"])
 shot("02-right-answer")
 ask("wait 400")

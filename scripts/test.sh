@@ -3,7 +3,7 @@
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 source "$root/scripts/dependencies.sh"
-tavelo_install_dependencies
+tavelo_install_dependencies tests
 tavelo_build "$root"
 # Widgets render on the offscreen platform: no display needed.
 export QT_QPA_PLATFORM=offscreen

@@ -14,35 +14,74 @@ class tst_Bitmaps : public QObject
 private slots:
     void loads_by_name_at_its_size_data();
     void loads_by_name_at_its_size();
+    void above_ratio_1_the_finer_drawing_is_used_data() { loads_by_name_at_its_size_data(); }
+    void above_ratio_1_the_finer_drawing_is_used();
     void unknown_name_gives_null_pixmap_data();
     void unknown_name_gives_null_pixmap();
-    void icon_comes_at_three_sizes();
+    void icon_comes_at_the_icon_theme_sizes();
 };
+
+namespace {
+
+// Mean difference of the colour and alpha channels of two pictures of one
+// size, 0 to 255.
+double ecart_moyen(const QImage &a, const QImage &b)
+{
+    const QImage x = a.convertToFormat(QImage::Format_RGBA8888);
+    const QImage y = b.convertToFormat(QImage::Format_RGBA8888);
+    double somme = 0;
+    for (int ligne = 0; ligne < x.height(); ++ligne) {
+        const uchar *p = x.constScanLine(ligne);
+        const uchar *q = y.constScanLine(ligne);
+        for (int i = 0; i < x.width() * 4; ++i)
+            somme += qAbs(int(p[i]) - int(q[i]));
+    }
+    return somme / (double(x.width()) * x.height() * 4);
+}
+
+// Every picture of the program: its number, its size, what it shows.
+struct Image
+{
+    int numero;
+    QSize taille;
+    const char *montre;
+};
+
+const Image images[] = {
+    {1, {69, 373}, "gauge to 20, lit"},
+    {2, {36, 320}, "gauge to 20, unlit cover"},
+    {3, {69, 373}, "gauge to 40, lit"},
+    {4, {36, 320}, "gauge to 40, unlit cover"},
+    {5, {80, 60}, "red cross"},
+    {7, {625, 29}, "black brace, point up"},
+    {8, {313, 28}, "blue brace, point down"},
+    {9, {313, 28}, "red brace, point down"},
+    {10, {600, 15}, "number line"},
+    {11, {300, 15}, "blue left half of the line"},
+    {12, {300, 15}, "red right half of the line"},
+    {13, {88, 44}, "OUI!"},
+    {14, {88, 44}, "FAUX!"},
+    {16, {69, 20}, "grey NIVEAU 1"},
+    {17, {69, 20}, "grey NIVEAU 2"},
+    {18, {69, 20}, "grey NIVEAU 3"},
+    {19, {69, 20}, "red NIVEAU 1"},
+    {20, {69, 20}, "red NIVEAU 2"},
+    {21, {69, 20}, "red NIVEAU 3"},
+};
+
+QImage plain(int numero)
+{
+    return bitmap_programme(QStringLiteral("bitmap_%1").arg(numero), 1).toImage();
+}
+
+} // namespace
 
 void tst_Bitmaps::loads_by_name_at_its_size_data()
 {
     QTest::addColumn<int>("numero");
     QTest::addColumn<QSize>("taille");
-
-    QTest::newRow("1, gauge to 20, lit") << 1 << QSize(69, 373);
-    QTest::newRow("2, gauge to 20, unlit cover") << 2 << QSize(36, 320);
-    QTest::newRow("3, gauge to 40, lit") << 3 << QSize(69, 373);
-    QTest::newRow("4, gauge to 40, unlit cover") << 4 << QSize(36, 320);
-    QTest::newRow("5, red cross") << 5 << QSize(80, 60);
-    QTest::newRow("7, black brace, point up") << 7 << QSize(625, 29);
-    QTest::newRow("8, blue brace, point down") << 8 << QSize(313, 28);
-    QTest::newRow("9, red brace, point down") << 9 << QSize(313, 28);
-    QTest::newRow("10, number line") << 10 << QSize(600, 15);
-    QTest::newRow("11, blue left half of the line") << 11 << QSize(300, 15);
-    QTest::newRow("12, red right half of the line") << 12 << QSize(300, 15);
-    QTest::newRow("13, OUI!") << 13 << QSize(88, 44);
-    QTest::newRow("14, FAUX!") << 14 << QSize(88, 44);
-    QTest::newRow("16, grey NIVEAU 1") << 16 << QSize(69, 20);
-    QTest::newRow("17, grey NIVEAU 2") << 17 << QSize(69, 20);
-    QTest::newRow("18, grey NIVEAU 3") << 18 << QSize(69, 20);
-    QTest::newRow("19, red NIVEAU 1") << 19 << QSize(69, 20);
-    QTest::newRow("20, red NIVEAU 2") << 20 << QSize(69, 20);
-    QTest::newRow("21, red NIVEAU 3") << 21 << QSize(69, 20);
+    for (const Image &image : images)
+        QTest::addRow("%d, %s", image.numero, image.montre) << image.numero << image.taille;
 }
 
 void tst_Bitmaps::loads_by_name_at_its_size()
@@ -67,6 +106,37 @@ void tst_Bitmaps::loads_by_name_at_its_size()
     QVERIFY(encre);
 }
 
+// On a screen of two device pixels per pixel and more, every picture comes
+// from its own drawing at twice the size and keeps the size the windows are
+// laid out for.
+void tst_Bitmaps::above_ratio_1_the_finer_drawing_is_used()
+{
+    QFETCH(int, numero);
+    QFETCH(QSize, taille);
+
+    const QString nom = QStringLiteral("bitmap_%1").arg(numero);
+    const QPixmap fine = bitmap_programme(nom, 2);
+    QVERIFY(!fine.isNull());
+    QCOMPARE(fine.devicePixelRatio(), 2.0);
+    QCOMPARE(fine.size(), taille * 2);
+    QCOMPARE(fine.deviceIndependentSize(), QSizeF(taille));
+
+    // Reduced to 1x, it is nearer its own plain picture than any other of
+    // its size: a finer drawing left stale by a redrawn picture, or swapped
+    // with another, fails here. (Small letters differ most: hinting.)
+    const QImage reduite = fine.toImage().scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const double ecart = ecart_moyen(reduite, plain(numero));
+    QVERIFY2(ecart < 16, qPrintable(QStringLiteral("mean difference %1").arg(ecart)));
+    for (const Image &autre : images)
+        if (autre.numero != numero && autre.taille == taille)
+            QVERIFY2(ecart_moyen(reduite, plain(autre.numero)) > ecart, qPrintable(QString::number(autre.numero)));
+
+    // Between 1 and 2 it is reduced to the exact ratio: shown pixel for pixel.
+    const QPixmap reduite_1_5 = bitmap_programme(nom, 1.5);
+    QCOMPARE(reduite_1_5.devicePixelRatio(), 1.5);
+    QCOMPARE(reduite_1_5.size(), (QSizeF(taille) * 1.5).toSize());
+}
+
 void tst_Bitmaps::unknown_name_gives_null_pixmap_data()
 {
     QTest::addColumn<QString>("nom");
@@ -87,15 +157,16 @@ void tst_Bitmaps::unknown_name_gives_null_pixmap_data()
 void tst_Bitmaps::unknown_name_gives_null_pixmap()
 {
     QFETCH(QString, nom);
-    QVERIFY(bitmap_programme(nom).isNull());
+    for (const qreal ratio : {1.0, 1.5, 2.0})
+        QVERIFY(bitmap_programme(nom, ratio).isNull());
 }
 
-void tst_Bitmaps::icon_comes_at_three_sizes()
+void tst_Bitmaps::icon_comes_at_the_icon_theme_sizes()
 {
     const QIcon icone = icone_programme();
     QVERIFY(!icone.isNull());
     const QList<QSize> tailles = icone.availableSizes();
-    for (const int cote : {32, 64, 256}) {
+    for (const int cote : {16, 32, 48, 64, 128, 256, 512}) {
         QVERIFY2(tailles.contains(QSize(cote, cote)), qPrintable(QString::number(cote)));
         QCOMPARE(icone.pixmap(QSize(cote, cote)).size(), QSize(cote, cote));
     }

@@ -115,6 +115,13 @@ void TstScenarioPilote::la_photographie_a_la_taille_de_la_fenetre()
     QVERIFY(!image.isNull());
     const QJsonObject g = m_client->fenetre("general")["geometry"].toObject();
     QCOMPARE(image.size(), QSize(g["w"].toInt(), g["h"].toInt()));
+
+    // A rectangle of the window: its top left corner is the window's.
+    const QString coin = dossier.filePath("coin.png");
+    QVERIFY(m_client->commande("shot general 0,0,120,80 " + coin)["ok"].toBool());
+    const QImage partie(coin);
+    QCOMPARE(partie.size(), QSize(120, 80));
+    QCOMPARE(partie, image.copy(0, 0, 120, 80));
 }
 
 void TstScenarioPilote::une_meme_graine_rejoue_les_memes_questions()

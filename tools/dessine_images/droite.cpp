@@ -32,11 +32,10 @@ void trace_bord(QPainterPath &chemin, qreal gauche, qreal droite, qreal bouts, q
 
 } // namespace
 
-QImage dessine_droite(const QColor &couleur, PartieDroite partie, int echelle)
+QImage dessine_droite(const QColor &couleur)
 {
-    QImage image = toile_transparente(longueur_droite * echelle, hauteur_droite * echelle);
+    QImage image = toile_transparente(longueur_droite, hauteur_droite);
     QPainter p(&image);
-    p.scale(echelle, echelle);
     p.fillRect(QRect(0, 6, longueur_droite, 3), couleur);
     for (int x = 0; x <= longueur_droite; x += pas_fin) {
         if (x % unite == 0)
@@ -44,19 +43,14 @@ QImage dessine_droite(const QColor &couleur, PartieDroite partie, int echelle)
         else
             p.fillRect(QRect(x, 3, 1, 9), couleur);
     }
-    p.end();
-    if (partie == PartieDroite::entiere)
-        return image;
-    const int moitie = longueur_droite / 2 * echelle;
-    return image.copy(partie == PartieDroite::gauche ? 0 : moitie, 0, moitie, image.height());
+    return image;
 }
 
-QImage dessine_accolade(int largeur, int hauteur, const QColor &couleur, bool pointe_en_haut, int echelle)
+QImage dessine_accolade(int largeur, int hauteur, const QColor &couleur, bool pointe_en_haut)
 {
-    QImage image = toile_transparente(largeur * echelle, hauteur * echelle);
+    QImage image = toile_transparente(largeur, hauteur);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
-    p.scale(echelle, echelle);
     if (pointe_en_haut) {
         p.translate(0, hauteur);
         p.scale(1, -1);

@@ -51,7 +51,7 @@ QImage dessine_mot(const QString &mot, const QColor &clair, const QColor &fonce)
     QPainterPath lettres;
     lettres.addText(0, 0, police_grasse(taille_des_mots, true, true), mot);
     const QRectF encombrement = lettres.boundingRect();
-    lettres.translate(QRectF(image.rect()).center() - encombrement.center());
+    lettres.translate(QRectF(QPointF(), image.deviceIndependentSize()).center() - encombrement.center());
 
     p.fillPath(lettres.translated(1.5, 1.5), QColor(0, 0, 40, 70));
     const QRectF cadre = lettres.boundingRect();

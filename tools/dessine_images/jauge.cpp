@@ -115,5 +115,5 @@ QImage dessine_jauge(const Graduation &graduation, bool allumee)
 
 QImage dessine_cache(const Graduation &graduation)
 {
-    return dessine_jauge(graduation, false).copy(zone_cache);
+    return decoupe(dessine_jauge(graduation, false), zone_cache);
 }

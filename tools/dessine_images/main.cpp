@@ -1,10 +1,15 @@
 // Draws the bitmaps and the icon of the program and writes them as PNG into
 // the resources folder (the first argument, or the source tree's resources/).
+// Every bitmap is drawn twice from the same code: BITMAP_n.png at its size
+// and BITMAP_n@2x.png at twice its size, which Qt shows on screens of two
+// or more device pixels per pixel. The icon comes at the sizes of the
+// desktop's icon theme.
 
 #include "droite.h"
 #include "etiquettes.h"
 #include "icone.h"
 #include "jauge.h"
+#include "toile.h"
 
 #include <QDir>
 #include <QGuiApplication>
@@ -37,8 +42,8 @@ QList<Image> images_du_programme()
         {8, {313, 28}, [] { return dessine_accolade(313, 28, bleu_lecon, false); }},
         {9, {313, 28}, [] { return dessine_accolade(313, 28, rouge_lecon, false); }},
         {10, {600, 15}, [] { return dessine_droite(Qt::black); }},
-        {11, {300, 15}, [] { return dessine_droite(bleu_lecon, PartieDroite::gauche); }},
-        {12, {300, 15}, [] { return dessine_droite(rouge_lecon, PartieDroite::droite); }},
+        {11, {300, 15}, [] { return decoupe(dessine_droite(bleu_lecon), {0, 0, 300, 15}); }},
+        {12, {300, 15}, [] { return decoupe(dessine_droite(rouge_lecon), {300, 0, 300, 15}); }},
         {13, {88, 44}, [] { return dessine_mot(QStringLiteral("OUI!"), QColor(236, 238, 242), QColor(128, 134, 146)); }},
         {14, {88, 44}, [] { return dessine_mot(QStringLiteral("FAUX!"), QColor(255, 64, 48), QColor(196, 0, 0)); }},
     };
@@ -70,17 +75,22 @@ int main(int argc, char *argv[])
     }
 
     bool reussi = true;
-    for (const Image &image : images_du_programme()) {
-        const QImage dessin = image.dessin();
-        if (dessin.size() != image.taille) {
-            erreurs << "BITMAP_" << image.numero << " drawn at the wrong size\n";
-            reussi = false;
-            continue;
+    for (const int facteur : {1, 2}) {
+        const Echelle echelle(facteur);
+        const QString suffixe = facteur == 1 ? QString() : QStringLiteral("@%1x").arg(facteur);
+        for (const Image &image : images_du_programme()) {
+            const QImage dessin = image.dessin();
+            if (dessin.size() != image.taille * facteur) {
+                erreurs << "BITMAP_" << image.numero << suffixe << " drawn at the wrong size\n";
+                reussi = false;
+                continue;
+            }
+            reussi &= enregistre(
+                dessin, racine.filePath(QStringLiteral("bitmaps/BITMAP_%1%2.png").arg(image.numero).arg(suffixe)),
+                erreurs);
         }
-        reussi &= enregistre(dessin, racine.filePath(QStringLiteral("bitmaps/BITMAP_%1.png").arg(image.numero)),
-                             erreurs);
     }
-    for (const int taille : {32, 64, 256})
+    for (const int taille : {16, 32, 48, 64, 128, 256, 512})
         reussi &= enregistre(dessine_icone(taille), racine.filePath(QStringLiteral("icone/tavelo_%1.png").arg(taille)),
                              erreurs);
     return reussi ? 0 : 1;

@@ -1,10 +1,40 @@
 #include "toile.h"
 
+namespace {
+
+int echelle_courante = 1;
+
+} // namespace
+
+Echelle::Echelle(int facteur) : m_precedente(echelle_courante)
+{
+    echelle_courante = facteur;
+}
+
+Echelle::~Echelle()
+{
+    echelle_courante = m_precedente;
+}
+
+int Echelle::courante()
+{
+    return echelle_courante;
+}
+
 QImage toile_transparente(int largeur, int hauteur)
 {
-    QImage image(largeur, hauteur, QImage::Format_ARGB32_Premultiplied);
+    QImage image(largeur * echelle_courante, hauteur * echelle_courante, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(echelle_courante);
     image.fill(Qt::transparent);
     return image;
+}
+
+QImage decoupe(const QImage &image, const QRect &zone)
+{
+    const int facteur = qRound(image.devicePixelRatio());
+    QImage morceau = image.copy(QRect(zone.topLeft() * facteur, zone.size() * facteur));
+    morceau.setDevicePixelRatio(facteur);
+    return morceau;
 }
 
 QFont police_grasse(qreal taille_pixels, bool italique, bool etroite)

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMenuBar>
+#include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
 #include <QWidget>
@@ -263,12 +264,16 @@ QJsonObject Pilote::fixe(const QString &arguments)
 
 QJsonObject Pilote::photographie(const QString &arguments)
 {
-    const qsizetype espace = arguments.indexOf(QLatin1Char(' '));
-    if (espace < 0)
-        throw Refus{QStringLiteral("shot WINDOW FILE")};
-    QWidget *fenetre = fenetre_nommee(arguments.left(espace));
-    const QString fichier = arguments.mid(espace + 1).trimmed();
-    if (!fenetre->grab().save(fichier, "PNG"))
+    static const QRegularExpression forme(QStringLiteral("^(\\S+) (?:(\\d+),(\\d+),(\\d+),(\\d+) )?(.+)$"));
+    const QRegularExpressionMatch mots = forme.match(arguments.trimmed());
+    if (!mots.hasMatch())
+        throw Refus{QStringLiteral("shot WINDOW [X,Y,W,H] FILE")};
+    QWidget *fenetre = fenetre_nommee(mots.captured(1));
+    // No region: the whole window (a null rectangle grabs it all).
+    const QRect zone(mots.captured(2).toInt(), mots.captured(3).toInt(), mots.captured(4).toInt(),
+                     mots.captured(5).toInt());
+    const QString fichier = mots.captured(6);
+    if (!fenetre->grab(zone.isEmpty() ? QRect(0, 0, -1, -1) : zone).save(fichier, "PNG"))
         throw Refus{QStringLiteral("cannot write %1").arg(fichier)};
     return {{"file", fichier}};
 }

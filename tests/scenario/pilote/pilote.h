@@ -22,7 +22,8 @@ struct Frappe;
 //   dump [WINDOW]                    the windows and their controls
 //   state                            the shared state
 //   set NAME VALUE                   a number or flag of the shared state
-//   shot WINDOW FILE                 a PNG picture of the window
+//   shot WINDOW [X,Y,W,H] FILE       a PNG picture of the window, or of
+//                                    a rectangle of it
 //   close WINDOW                     the window's close box: a close request
 //                                    the window may refuse, as from its bar
 //   quit
