@@ -50,6 +50,7 @@ Terreur_addition::Terreur_addition(const ContexteFenetre &contexte)
 
     cree_grille(client);
     cree_controles(client);
+    m_etiquettes.indexe(*client);
 }
 
 void Terreur_addition::cree_grille(QWidget *client)
@@ -57,9 +58,8 @@ void Terreur_addition::cree_grille(QWidget *client)
     // Bold Arial, transparent, sized to its text.
     const auto etiquette = [this, client](int numero, QPoint position, int pixels) {
         const QByteArray nom = "Label" + QByteArray::number(numero);
-        QLabel *l = fabrique::etiquette(client, nom.constData(), {position, QSize(0, 0)},
-                                        QString(), arial_gras(pixels), Qt::black);
-        m_etiquettes.insert(l->objectName().toLower(), l);
+        fabrique::etiquette(client, nom.constData(), {position, QSize(0, 0)}, QString(),
+                            arial_gras(pixels), Qt::black);
         m_numeros.append(numero);
     };
 
@@ -116,9 +116,7 @@ void Terreur_addition::cree_controles(QWidget *client)
 
 QLabel *Terreur_addition::labl(int n) const
 {
-    QLabel *l = m_etiquettes.value(QStringLiteral("label%1").arg(n));
-    Q_ASSERT_X(l, "labl", "no such label");
-    return l;
+    return m_etiquettes(QStringLiteral("label%1").arg(n));
 }
 
 void Terreur_addition::showEvent(QShowEvent *event)

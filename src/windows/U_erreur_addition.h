@@ -2,8 +2,8 @@
 
 #include "contexte_fenetre.h"
 #include "demonstration_unites.h"
+#include "repertoire_controles.h"
 
-#include <QHash>
 #include <QList>
 #include <QWidget>
 
@@ -45,7 +45,7 @@ private:
     QWidget *m_principale;
     DemonstrationUnites m_demonstration;
 
-    QHash<QString, QLabel *> m_etiquettes; // by lower-case name
+    RepertoireControles<QLabel> m_etiquettes;
     QList<int> m_numeros;                   // of the grid's labels
     TForme *m_shape1 = nullptr;
     TForme *m_shape2 = nullptr;

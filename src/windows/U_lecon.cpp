@@ -188,9 +188,7 @@ void Tlecon::Button7Click()
 
 QLabel *Tlecon::labl(const QString &nom) const
 {
-    QLabel *label = m_labels.value(nom.toLower());
-    Q_ASSERT_X(label, "Tlecon::labl", qPrintable(nom));
-    return label;
+    return m_labels(nom);
 }
 
 QLabel *Tlecon::labl(int n, char partie) const

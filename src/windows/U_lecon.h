@@ -1,9 +1,9 @@
 #pragma once
 
 #include "contexte_fenetre.h"
+#include "repertoire_controles.h"
 
 #include <QColor>
-#include <QHash>
 #include <QWidget>
 
 #include <array>
@@ -86,7 +86,7 @@ private:
     void montre_image(QLabel *image, const char *bitmap, QLabel *titre = nullptr);
     void ecrit_titre(const QString &titre);
 
-    QHash<QString, QLabel *> m_labels;
+    RepertoireControles<QLabel> m_labels;
     QLabel *m_label12 = nullptr;
     QLabel *m_label13 = nullptr;
     QLabel *m_label18 = nullptr;

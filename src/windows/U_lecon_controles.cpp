@@ -88,8 +88,7 @@ void Tlecon::cree_controles(QWidget *client)
     cree_boutons(client);
     cree_minuteries();
 
-    for (QLabel *label : client->findChildren<QLabel *>())
-        m_labels.insert(label->objectName().toLower(), label);
+    m_labels.indexe(*client);
 }
 
 // The line with its coloured halves, and the numbers -5 to 5 over it.

@@ -18,18 +18,13 @@ Toptions::Toptions(const ContexteFenetre &contexte)
     QWidget *client = prepare_fenetre(*this, "options", QStringLiteral("Configuration"),
                                       QSize(640, 456), Cadre::Dialogue);
     cree_controles(client);
+    m_champs.indexe(*client);
     relie_controles();
 }
 
 QLineEdit *Toptions::edt(int n) const
 {
-    const QString nom = QStringLiteral("edit%1").arg(n);
-    const QList<QLineEdit *> champs = findChildren<QLineEdit *>();
-    for (QLineEdit *c : champs)
-        if (c->objectName().compare(nom, Qt::CaseInsensitive) == 0)
-            return c;
-    Q_ASSERT_X(false, "Toptions::edt", qPrintable(nom));
-    return nullptr;
+    return m_champs(QStringLiteral("edit%1").arg(n));
 }
 
 void Toptions::relie_controles()

@@ -2,6 +2,7 @@
 
 #include "configuration.h"
 #include "contexte_fenetre.h"
+#include "repertoire_controles.h"
 
 #include <QHash>
 #include <QWidget>
@@ -58,6 +59,7 @@ private:
     Configuration m_configuration;
     Exercice &m_exercice;
     QWidget *m_principale;
+    RepertoireControles<QLineEdit> m_champs; // Edit1..Edit37
     QCheckBox *m_eviter_retenues = nullptr; // CheckBox1
     // The restart choices by the level they restart, 0 "continuer la partie".
     std::array<QRadioButton *, 4> m_choix{};

@@ -24,10 +24,7 @@ Tregle_soust::Tregle_soust(const ContexteFenetre &contexte)
     QWidget *client = prepare_fenetre(*this, "regle_soust", QStringLiteral("Règle de soustraction "),
                                       QSize(553, 361), Cadre::SansBoutons);
     cree_controles_regle_soust(client);
-    const auto enfants = client->findChildren<QWidget *>();
-    for (QWidget *w : enfants)
-        if (!w->objectName().isEmpty())
-            m_controles.insert(w->objectName().toLower(), w);
+    m_controles.indexe(*client);
     relie_boutons();
 
     m_veille = new QTimer(this);
@@ -54,9 +51,7 @@ void Tregle_soust::relie_boutons()
 
 QWidget *Tregle_soust::controle(const QString &nom) const
 {
-    QWidget *w = m_controles.value(nom.toLower(), nullptr);
-    Q_ASSERT_X(w, "Tregle_soust::controle", qPrintable(nom));
-    return w;
+    return m_controles(nom);
 }
 
 QString Tregle_soust::texte(const QString &nom) const

@@ -2,9 +2,9 @@
 
 #include "contexte_fenetre.h"
 #include "regle_soustraction.h"
+#include "repertoire_controles.h"
 #include "vue_regle_soustraction.h"
 
-#include <QHash>
 #include <QWidget>
 
 class QTimer;
@@ -43,7 +43,7 @@ private:
 
     const ContexteFenetre m_contexte;
     RegleSoustraction m_regle;
-    QHash<QString, QWidget *> m_controles;
+    RepertoireControles<> m_controles;
     // Follows, while the window is shown, the exercise started or
     // withdrawn from outside (a rule error, a level restarted).
     QTimer *m_veille = nullptr;

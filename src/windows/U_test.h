@@ -1,9 +1,9 @@
 #pragma once
 
 #include "contexte_fenetre.h"
+#include "repertoire_controles.h"
 #include "sujet_test.h"
 
-#include <QHash>
 #include <QWidget>
 
 class QLabel;
@@ -38,7 +38,6 @@ private:
     void cree_en_tete(QWidget *client);
     void cree_questions(QWidget *client);
     void cree_bilan(QWidget *client);
-    void indexe_controles(QWidget *client);
     QWidget *controle(const QString &nom) const;
 
     // Behaviour (U_test.cpp).
@@ -52,7 +51,7 @@ private:
     // questions_test and reponses_test: the test on screen, kept for the
     // correction.
     SujetTest m_sujet;
-    QHash<QString, QWidget *> m_controles; // by lower-case design name
+    RepertoireControles<> m_controles;
     QLineEdit *m_edit_nom = nullptr;
     QLineEdit *m_edit_prenom = nullptr;
     QLabel *m_label_fautes = nullptr;

@@ -77,7 +77,7 @@ void Ttest::cree_controles(QWidget *client)
     cree_en_tete(client);
     cree_questions(client);
     cree_bilan(client);
-    indexe_controles(client);
+    m_controles.indexe(*client);
 }
 
 void Ttest::cree_en_tete(QWidget *client)
@@ -138,15 +138,7 @@ void Ttest::cree_bilan(QWidget *client)
     connect(m_button1, &QPushButton::clicked, this, &Ttest::Button1Click);
 }
 
-void Ttest::indexe_controles(QWidget *client)
-{
-    for (QWidget *w : client->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
-        m_controles.insert(w->objectName().toLower(), w);
-}
-
 QWidget *Ttest::controle(const QString &nom) const
 {
-    QWidget *w = m_controles.value(nom.toLower());
-    Q_ASSERT_X(w, "Ttest::controle", qPrintable(nom));
-    return w;
+    return m_controles(nom);
 }
