@@ -23,8 +23,9 @@ struct Frappe;
 //   state                            the shared state
 //   set NAME VALUE                   a number or flag of the shared state
 //   shot WINDOW FILE                 a PNG picture of the window
-//   close WINDOW                     the window's close box: a close request
-//                                    the window may refuse, as from its bar
+//   close WINDOW                     the window's close box: a click on its
+//                                    painted bar's close button, else a
+//                                    close request the window may refuse
 //   quit
 class Pilote
 {
