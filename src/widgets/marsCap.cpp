@@ -47,6 +47,30 @@ bool TMarsCaptionSystemButton::relache(const QPoint &point, bool &agit)
     return true;
 }
 
+namespace {
+
+IconesBordure icones_des_drapeaux(Qt::WindowFlags drapeaux)
+{
+    // Without customisation a window has the usual buttons.
+    if (!drapeaux.testFlag(Qt::CustomizeWindowHint))
+        return IconesBordure(IconeBordure::MenuSysteme) | IconeBordure::Reduire
+               | IconeBordure::Agrandir;
+    IconesBordure icones;
+    const struct
+    {
+        Qt::WindowType drapeau;
+        IconeBordure icone;
+    } correspondances[] = {{Qt::WindowSystemMenuHint, IconeBordure::MenuSysteme},
+                           {Qt::WindowMinimizeButtonHint, IconeBordure::Reduire},
+                           {Qt::WindowMaximizeButtonHint, IconeBordure::Agrandir},
+                           {Qt::WindowContextHelpButtonHint, IconeBordure::Aide}};
+    for (const auto &c : correspondances)
+        icones.setFlag(c.icone, drapeaux.testFlag(c.drapeau));
+    return icones;
+}
+
+} // namespace
+
 TMarsCaption::TMarsCaption(QWidget *owner) : QWidget(owner)
 {
     if (!owner || !owner->isWindow())
@@ -54,9 +78,16 @@ TMarsCaption::TMarsCaption(QWidget *owner) : QWidget(owner)
     setObjectName(QStringLiteral("MarsCaption1"));
     setMouseTracking(true);
 
-    // The window system draws neither frame nor bar from now on.
-    m_sans_cadre_avant = owner->windowFlags().testFlag(Qt::FramelessWindowHint);
-    owner->setWindowFlag(Qt::FramelessWindowHint, true);
+    // The window system draws neither frame nor bar from now on. Qt keeps
+    // a customised window framed while it asks for title-bar buttons, so
+    // the buttons are remembered as the border icons and taken off.
+    m_drapeaux_avant = owner->windowFlags();
+    m_icones = icones_des_drapeaux(m_drapeaux_avant);
+    Qt::WindowFlags drapeaux = m_drapeaux_avant | Qt::FramelessWindowHint;
+    if (drapeaux.testFlag(Qt::CustomizeWindowHint))
+        drapeaux &= ~(Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint
+                      | Qt::WindowContextHelpButtonHint);
+    owner->setWindowFlags(drapeaux);
 
     m_police_legende = owner->font();
     m_police_legende.setBold(false);
@@ -83,7 +114,7 @@ TMarsCaption::~TMarsCaption()
     f->removeEventFilter(this);
     f->setContentsMargins(0, 0, 0, 0);
     const bool visible = f->isVisible();
-    f->setWindowFlag(Qt::FramelessWindowHint, m_sans_cadre_avant);
+    f->setWindowFlags(m_drapeaux_avant);
     if (visible) {
         f->setAttribute(Qt::WA_ShowWithoutActivating, true);
         f->show();
@@ -106,7 +137,7 @@ void TMarsCaption::setCaptionFont(const QFont &police)
 StyleBordure TMarsCaption::styleBordure() const
 {
     const QWidget *f = fenetre();
-    if (m_sans_cadre_avant)
+    if (m_drapeaux_avant.testFlag(Qt::FramelessWindowHint))
         return StyleBordure::Aucune;
     const bool fixe = f->minimumSize() == f->maximumSize();
     switch (f->windowType()) {
@@ -117,27 +148,6 @@ StyleBordure TMarsCaption::styleBordure() const
     default:
         return fixe ? StyleBordure::Simple : StyleBordure::Redimensionnable;
     }
-}
-
-IconesBordure TMarsCaption::iconesBordure() const
-{
-    const Qt::WindowFlags drapeaux = fenetre()->windowFlags();
-    // Without customisation a window has the usual buttons.
-    if (!drapeaux.testFlag(Qt::CustomizeWindowHint))
-        return IconesBordure(IconeBordure::MenuSysteme) | IconeBordure::Reduire
-               | IconeBordure::Agrandir;
-    IconesBordure icones;
-    const struct
-    {
-        Qt::WindowType drapeau;
-        IconeBordure icone;
-    } correspondances[] = {{Qt::WindowSystemMenuHint, IconeBordure::MenuSysteme},
-                           {Qt::WindowMinimizeButtonHint, IconeBordure::Reduire},
-                           {Qt::WindowMaximizeButtonHint, IconeBordure::Agrandir},
-                           {Qt::WindowContextHelpButtonHint, IconeBordure::Aide}};
-    for (const auto &c : correspondances)
-        icones.setFlag(c.icone, drapeaux.testFlag(c.drapeau));
-    return icones;
 }
 
 DispositionBarre TMarsCaption::disposition() const

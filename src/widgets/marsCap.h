@@ -54,10 +54,10 @@ private:
 // its mouse behaviour and system menu. The window's contents margins keep
 // its client area inside the frame and under the bar.
 //
-// The window's flags stand for its border icons (system menu, minimise,
-// maximise, context help); a Qt::Dialog window has a dialog border, a
-// Qt::Tool window a tool border, a window of fixed size a single border and
-// any other a sizing frame.
+// The window's flags at the take-over stand for its border icons (system
+// menu, minimise, maximise, context help); a Qt::Dialog window has a dialog
+// border, a Qt::Tool window a tool border, a window of fixed size a single
+// border and any other a sizing frame.
 class TMarsCaption : public QWidget
 {
     Q_OBJECT
@@ -108,7 +108,7 @@ public:
     // The window's present border style and icons, and the bar laid out
     // from them.
     StyleBordure styleBordure() const;
-    IconesBordure iconesBordure() const;
+    IconesBordure iconesBordure() const { return m_icones; }
     DispositionBarre disposition() const;
     // Margins that put the client area inside the frame and under the bar.
     QMargins marges() const;
@@ -176,7 +176,8 @@ private:
     bool m_auto_size = false;
 
     QString m_legende;
-    bool m_sans_cadre_avant = false; // the window was frameless before the take-over
+    Qt::WindowFlags m_drapeaux_avant; // the window's flags before the take-over
+    IconesBordure m_icones;
     bool m_fenetre_detruite = false;
     bool m_actif_dessine = false;
     std::array<TMarsCaptionSystemButton, 4> m_boutons{
