@@ -157,6 +157,7 @@ private:
     // Mouse and system menu (marsCap_souris.cpp).
     void cree_menu_systeme();
     void ouvre_menu_systeme(const QPoint &global);
+    void menu_systeme_ferme();
     void bouton_agit(GenreBouton genre);
     void commence_glissement(const QPoint &global, bool jusqu_au_clic);
     bool glisse_fenetre(QMouseEvent *event);

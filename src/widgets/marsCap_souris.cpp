@@ -28,6 +28,7 @@ void TMarsCaption::cree_menu_systeme()
         {"agrandir", QStringLiteral("Agrandir"), [f] { f->showMaximized(); }},
         {"fermer", QStringLiteral("Fermer"), [f] { f->close(); }},
     };
+    connect(m_menu, &QMenu::aboutToHide, this, &TMarsCaption::menu_systeme_ferme);
     for (const auto &e : entrees) {
         if (QLatin1String(e.nom) == QLatin1String("fermer"))
             m_menu->addSeparator();
@@ -55,6 +56,19 @@ void TMarsCaption::ouvre_menu_systeme(const QPoint &global)
     entree("agrandir")->setEnabled(e.agrandir);
     m_menu->setDefaultAction(entree(e.restaurer_par_defaut ? "restaurer" : "fermer"));
     m_menu->popup(global);
+}
+
+// A second press on the icon soon after the one that opened the menu makes
+// a double-click: it dismisses the menu, which swallows the press and its
+// release, and closes the window.
+void TMarsCaption::menu_systeme_ferme()
+{
+    if (!m_clic_icone.isValid() || m_clic_icone.elapsed() >= QApplication::doubleClickInterval()
+        || !QGuiApplication::mouseButtons().testFlag(Qt::LeftButton)
+        || !disposition().icone.contains(mapFromGlobal(QCursor::pos())))
+        return;
+    m_clic_icone.invalidate();
+    QMetaObject::invokeMethod(fenetre(), &QWidget::close, Qt::QueuedConnection);
 }
 
 void TMarsCaption::bouton_agit(GenreBouton genre)
@@ -214,8 +228,8 @@ void TMarsCaption::mouseReleaseEvent(QMouseEvent *event)
             ouvre_menu_systeme(event->globalPosition().toPoint());
         return;
     }
-    // A press on the icon opened the menu; the press that dismissed it was
-    // swallowed, and its release, soon enough, makes a double-click.
+    // Where the platform hands on the release of the press that dismissed
+    // the menu, that release, soon enough, makes the double-click.
     if (event->button() == Qt::LeftButton && m_clic_icone.isValid() && !m_menu->isVisible()
         && m_clic_icone.elapsed() < QApplication::doubleClickInterval()) {
         m_clic_icone.invalidate();
