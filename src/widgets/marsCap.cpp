@@ -184,6 +184,7 @@ void TMarsCaption::suit_la_fenetre()
 {
     setGeometry(fenetre()->rect());
     fenetre()->setContentsMargins(marges());
+    place_boutons(disposition());
     update();
 }
 
@@ -208,11 +209,4 @@ bool TMarsCaption::eventFilter(QObject *objet, QEvent *event)
         }
     }
     return QWidget::eventFilter(objet, event);
-}
-
-void TMarsCaption::changeEvent(QEvent *event)
-{
-    if (event->type() == QEvent::ActivationChange)
-        update();
-    QWidget::changeEvent(event);
 }

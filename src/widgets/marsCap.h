@@ -127,7 +127,6 @@ public:
 
 protected:
     bool eventFilter(QObject *objet, QEvent *event) override;
-    void changeEvent(QEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;

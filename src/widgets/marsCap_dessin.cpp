@@ -49,7 +49,6 @@ QString TMarsCaption::legendeAffichee() const
 void TMarsCaption::paintEvent(QPaintEvent *)
 {
     const DispositionBarre d = disposition();
-    place_boutons(d);
     m_actif_dessine = actif();
 
     QPainter p(this);

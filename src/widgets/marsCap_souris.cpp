@@ -92,7 +92,6 @@ void TMarsCaption::bouton_agit(GenreBouton genre)
 
 TMarsCaptionSystemButton *TMarsCaption::bouton_sous(const QPoint &point)
 {
-    place_boutons(disposition());
     for (TMarsCaptionSystemButton &b : m_boutons)
         if (b.visible() && b.rect().contains(point))
             return &b;
