@@ -62,10 +62,6 @@ void tst_barres::barres()
     QCOMPARE(barre->activeBeginColor(), QColor(rang == 0 || rang == 4 ? 0xff0000 : 0x0000ff));
     QCOMPARE(barre->activeEndColor(), fin);
     QCOMPARE(barre->activeFontColor(), texte);
-    QCOMPARE(barre->inactiveBeginColor(), QColor(128, 128, 128));
-    QCOMPARE(barre->inactiveEndColor(), QColor(192, 192, 192));
-    QCOMPARE(barre->inactiveFontColor(), QColor(192, 192, 192));
-    QCOMPARE(barre->numColors(), 64);
     QCOMPARE(barre->captionFont().family(), police);
     QCOMPARE(barre->captionFont().pixelSize(), rang == 0 ? 15 : 11);
     QCOMPARE(barre->captionFont().bold(), rang == 0);
