@@ -1,8 +1,10 @@
 #include "U_general.h"
 
+#include "barres_de_titre.h"
 #include "exercice.h"
 #include "fenetre_aide.h"
 #include "impression_test.h"
+#include "marsCap.h"
 #include "touches.h"
 #include "verrous_clavier.h"
 
@@ -30,8 +32,10 @@ Tgeneral::Tgeneral(EtatPartage &etat, SourceAleatoire &hasard) : m_etat(etat), m
 
     cree_menu();
     cree_controles();
-    // Design size, centred on the screen: the window's restored geometry.
-    resize(646, 495 + menuBar()->sizeHint().height());
+    const QMargins cadre = pose_barre_de_titre(*this)->marges();
+    // Design size under the menu, centred on the screen: the window's
+    // restored geometry.
+    resize(QSize(646, 495 + menuBar()->sizeHint().height()).grownBy(cadre));
     if (const QScreen *ecran = screen())
         move(ecran->availableGeometry().center() - rect().center());
 

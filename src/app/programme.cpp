@@ -7,9 +7,14 @@
 #include "U_regle_add.h"
 #include "U_regle_soust.h"
 #include "U_test.h"
+#include "ressources.h"
+
+#include <QApplication>
 
 Programme::Programme(std::unique_ptr<SourceAleatoire> hasard) : m_hasard(std::move(hasard))
 {
+    // Every window's caption bar shows the program's icon.
+    QApplication::setWindowIcon(icone_programme());
     m_general = std::make_unique<Tgeneral>(m_etat, *m_hasard);
     const ContexteFenetre contexte{m_etat, *m_hasard, m_general->exercice(), m_general.get()};
     // Designated initialisers run in declaration order: the creation order.

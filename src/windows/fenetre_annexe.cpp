@@ -1,24 +1,40 @@
 #include "fenetre_annexe.h"
 
+#include "barres_de_titre.h"
+#include "marsCap.h"
+
 #include <QVBoxLayout>
 #include <QWidget>
 
 namespace {
 
+// Dialog windows get a dialog border: a thinner frame and no icon in the
+// bar.
 Qt::WindowFlags drapeaux(Cadre cadre)
 {
-    const Qt::WindowFlags base = Qt::Window | Qt::WindowStaysOnTopHint;
+    const Qt::WindowFlags dessus = Qt::WindowStaysOnTopHint;
+    const Qt::WindowFlags barre_seule = Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    const Qt::WindowFlags fermeture =
+        barre_seule | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
     switch (cadre) {
     case Cadre::Normal:
-        return base;
+        return Qt::Window | dessus;
     case Cadre::Dialogue:
+        return Qt::Dialog | dessus | fermeture;
     case Cadre::FermetureSeule:
-        return base | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
-               | Qt::WindowCloseButtonHint;
+        return Qt::Window | dessus | fermeture;
     case Cadre::SansBoutons:
-        return base | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+        return Qt::Dialog | dessus | barre_seule;
     }
-    return base;
+    return Qt::Window | dessus;
+}
+
+void dimensionne(QWidget &fenetre, QSize taille, Cadre cadre)
+{
+    if (cadre == Cadre::Dialogue || cadre == Cadre::SansBoutons)
+        fenetre.setFixedSize(taille);
+    else
+        fenetre.resize(taille);
 }
 
 } // namespace
@@ -29,10 +45,7 @@ QWidget *prepare_fenetre(QWidget &fenetre, const char *nom, const QString &titre
     fenetre.setObjectName(QString::fromLatin1(nom));
     fenetre.setWindowTitle(titre);
     fenetre.setWindowFlags(drapeaux(cadre));
-    if (cadre == Cadre::Dialogue || cadre == Cadre::SansBoutons)
-        fenetre.setFixedSize(taille);
-    else
-        fenetre.resize(taille);
+    dimensionne(fenetre, taille, cadre);
 
     auto *client = new QWidget(&fenetre);
     client->setObjectName(QStringLiteral("zone_client"));
@@ -40,6 +53,12 @@ QWidget *prepare_fenetre(QWidget &fenetre, const char *nom, const QString &titre
     disposition->setContentsMargins(0, 0, 0, 0);
     disposition->setSpacing(0);
     disposition->addWidget(client);
+
+    // A painted bar and frame take their room around the client area,
+    // unless the design size already counts them.
+    if (const TMarsCaption *barre = pose_barre_de_titre(fenetre);
+        barre && !taille_exterieure(fenetre))
+        dimensionne(fenetre, taille.grownBy(barre->marges()), cadre);
     return client;
 }
 

@@ -14,15 +14,18 @@ enum class Cadre {
     SansBoutons       // fixed size, no title-bar button at all
 };
 
-// Gives a secondary window its design name, caption, client size, frame and
-// the stay-on-top flag every window but the main one carries. Such a window
-// is a top-level window parented to the main window, so it stays above it
-// and is shown without blocking it.
+// Gives a secondary window its design name, caption, size, frame and the
+// stay-on-top flag every window but the main one carries, and its painted
+// caption bar (see barres_de_titre.h). Such a window is a top-level window
+// parented to the main window, so it stays above it and is shown without
+// blocking it. The size is that of the client area, or the outer size for
+// the windows designed by their outer size; either way the window's own
+// size is its outer size afterwards, so resizing it later sets the outer
+// size.
 //
 // Returns the window's client area, on which the window places its controls
-// at their design coordinates. It fills the window through a margin-free
-// layout, so that a frame or bar drawn by the window itself only has to set
-// the layout's margins to move the client area under it.
+// at their design coordinates. It fills the window, inside the frame and
+// under the bar, through a layout.
 QWidget *prepare_fenetre(QWidget &fenetre, const char *nom, const QString &titre, QSize taille,
                          Cadre cadre);
 

@@ -2,6 +2,7 @@
 #include "U_apropos.h"
 #include "U_general.h"
 #include "aleatoire.h"
+#include "marsCap.h"
 #include "programme.h"
 #include "ressources.h"
 
@@ -83,23 +84,27 @@ void tst_fenetres::fenetres_data()
     QTest::addColumn<QSize>("taille");
     QTest::addColumn<bool>("au_dessus");
     QTest::addColumn<bool>("fermeture");
+    // Whether the size is the outer one, painted bar and frame included,
+    // or that of the client area.
+    QTest::addColumn<bool>("exterieure");
 
-    QTest::newRow("main window") << 0 << "general" << "TAVELO" << QSize() << false << true;
+    QTest::newRow("main window") << 0 << "general" << "TAVELO" << QSize() << false << true
+                                 << true;
     QTest::newRow("addition rules") << 1 << "regle_add" << "Deuxième règle d'addition "
-                                    << QSize(553, 278) << true << true;
+                                    << QSize(553, 278) << true << true << false;
     QTest::newRow("subtraction rule") << 2 << "regle_soust" << "Règle de soustraction "
-                                      << QSize(553, 361) << true << false;
+                                      << QSize(553, 361) << true << false << false;
     QTest::newRow("addition error") << 3 << "erreur_addition" << "ERREUR D'ADDITION!!!"
-                                    << QSize(551, 283) << true << false;
+                                    << QSize(551, 283) << true << false << false;
     QTest::newRow("about box") << 4 << "a_propos" << "A propos de\"Tavelo\"" << QSize(345, 500)
-                               << true << false;
+                               << true << false << true;
     QTest::newRow("lesson") << 5 << "lecon" << "Leçon sur les nombres relatifs"
-                            << QSize(638, 480) << true << true;
+                            << QSize(638, 480) << true << true << true;
     QTest::newRow("on-screen test")
         << 6 << "test" << "TEST sur l'addition et la soustraction des nombres RELATIFS"
-        << QSize(640, 480) << true << true;
+        << QSize(640, 480) << true << true << true;
     QTest::newRow("options") << 7 << "options" << "Configuration" << QSize(640, 456) << true
-                             << true;
+                             << true << true;
 }
 
 void tst_fenetres::fenetres()
@@ -110,6 +115,7 @@ void tst_fenetres::fenetres()
     QFETCH(QSize, taille);
     QFETCH(bool, au_dessus);
     QFETCH(bool, fermeture);
+    QFETCH(bool, exterieure);
 
     const QList<QWidget *> toutes = m_programme->fenetres();
     QCOMPARE(toutes.size(), 8);
@@ -120,9 +126,13 @@ void tst_fenetres::fenetres()
     QVERIFY(f->isWindow());
     QVERIFY(!f->isVisible());
     if (taille.isValid())
-        QCOMPARE(f->size(), taille);
+        QCOMPARE(exterieure ? f->size() : f->contentsRect().size(), taille);
     QCOMPARE(f->windowFlags().testFlag(Qt::WindowStaysOnTopHint), au_dessus);
-    QCOMPARE(f->windowFlags().testFlag(Qt::WindowCloseButtonHint), fermeture);
+    // A painted bar holds the close box in place of the platform's.
+    const auto *barre = f->findChild<TMarsCaption *>();
+    QCOMPARE(barre ? barre->disposition().bouton_montre(GenreBouton::Fermer)
+                   : f->windowFlags().testFlag(Qt::WindowCloseButtonHint),
+             fermeture);
     if (rang == 0)
         QVERIFY(!f->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
     else

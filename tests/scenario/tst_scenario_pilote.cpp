@@ -24,6 +24,7 @@ private slots:
     void un_controle_cache_laisse_le_clic_a_ce_qui_est_dessous();
     void un_controle_desactive_ne_recoit_rien();
     void la_photographie_a_la_taille_de_la_fenetre();
+    void les_barres_et_leur_case_de_fermeture();
     void une_meme_graine_rejoue_les_memes_questions();
 
 private:
@@ -122,6 +123,35 @@ void TstScenarioPilote::la_photographie_a_la_taille_de_la_fenetre()
     const QImage partie(coin);
     QCOMPARE(partie.size(), QSize(120, 80));
     QCOMPARE(partie, image.copy(0, 0, 120, 80));
+}
+
+// The dump reports the painted bars; "close" clicks a bar's close button,
+// and asks a window without one to close.
+void TstScenarioPilote::les_barres_et_leur_case_de_fermeture()
+{
+    ClientScenario client(graine);
+    const QJsonObject barre = client.fenetre("general")["bar"].toObject();
+    QCOMPARE(barre["caption"].toString(), QStringLiteral("Premier niveau: l'addition"));
+    QVERIFY(barre["active"].toBool());
+    QCOMPARE(barre["colors"].toArray(), (QJsonArray{"#ff0000", "#ffff00"}));
+    QCOMPARE(barre["buttons"].toArray(),
+             (QJsonArray{QJsonObject{{"kind", "close"}, {"enabled", true}},
+                         QJsonObject{{"kind", "maximize"}, {"enabled", false}},
+                         QJsonObject{{"kind", "minimize"}, {"enabled", true}}}));
+    QVERIFY(barre["icon"].toBool());
+    QVERIFY(!client.fenetre("options").contains("bar"));
+
+    client.commande("menu Leçon");
+    const QJsonObject fermee = client.commande("close lecon");
+    QCOMPARE(fermee["through"].toString(), QStringLiteral("bar"));
+    QVERIFY(fermee["closed"].toBool());
+    QVERIFY(!client.fenetre("lecon")["visible"].toBool());
+
+    client.commande("menu Aide/A propos...");
+    QVERIFY(client.fenetre("a_propos")["bar"][u"buttons"].toArray().isEmpty());
+    const QJsonObject demandee = client.commande("close a_propos");
+    QVERIFY(!demandee.contains("through"));
+    QVERIFY(demandee["closed"].toBool());
 }
 
 void TstScenarioPilote::une_meme_graine_rejoue_les_memes_questions()

@@ -1,5 +1,7 @@
 #include "instantane.h"
 
+#include "marsCap.h"
+
 #include <QAbstractButton>
 #include <QAction>
 #include <QColor>
@@ -173,18 +175,39 @@ QJsonObject decrit_objet(QObject *objet)
     return d;
 }
 
+TMarsCaption *barre_de(const QWidget *fenetre)
+{
+    return fenetre->findChild<TMarsCaption *>(QString(), Qt::FindDirectChildrenOnly);
+}
+
+QJsonObject decrit_barre(const TMarsCaption &barre)
+{
+    static const char *const genres[] = {"close", "maximize", "minimize", "help"};
+    const DispositionBarre d = barre.disposition();
+    QJsonArray boutons;
+    for (const GenreBouton genre : genres_boutons)
+        if (d.bouton_montre(genre))
+            boutons.append(QJsonObject{{"kind", genres[indice(genre)]},
+                                       {"enabled", d.bouton_actif(genre)}});
+    return {{"caption", barre.caption()},
+            {"active", barre.actif()},
+            {"colors", QJsonArray{barre.couleurDebut().name(), barre.couleurFin().name()}},
+            {"buttons", boutons},
+            {"icon", d.icone.width() > 0}};
+}
+
 QJsonObject decrit_fenetre(QWidget *fenetre)
 {
     QJsonArray controles;
     for (QObject *objet : fenetre->findChildren<QObject *>()) {
         const QString nom = objet->objectName();
-        // Layouts are the toolkit's, not controls.
+        // Layouts are the toolkit's, not controls, and the bar is the frame.
         if (nom.isEmpty() || nom.startsWith(QLatin1String("qt_")) || qobject_cast<QLayout *>(objet)
-            || fenetre_de(objet) != fenetre)
+            || qobject_cast<TMarsCaption *>(objet) || fenetre_de(objet) != fenetre)
             continue;
         controles.append(decrit_objet(objet));
     }
-    return {
+    QJsonObject d{
         {"objectName", fenetre->objectName()},
         {"class", QLatin1String(fenetre->metaObject()->className())},
         {"caption", fenetre->windowTitle()},
@@ -199,4 +222,7 @@ QJsonObject decrit_fenetre(QWidget *fenetre)
         {"controls", controles},
         {"properties", proprietes_propres(fenetre)},
     };
+    if (const TMarsCaption *barre = barre_de(fenetre))
+        d.insert("bar", decrit_barre(*barre));
+    return d;
 }

@@ -4,11 +4,17 @@
 
 class QObject;
 class QWidget;
+class TMarsCaption;
 
 // A window as the pupil sees it: caption, visibility, activation, geometry
-// on the screen, and every named object that belongs to it (not to another
-// window parented to it), flat, each with its parent's objectName.
+// on the screen, its painted caption bar ("bar": caption, activation, the
+// gradient's two colours, the buttons shown, the icon), and every named
+// object that belongs to it (not to another window parented to it), flat,
+// each with its parent's objectName.
 QJsonObject decrit_fenetre(QWidget *fenetre);
+
+// The window's painted caption bar; null for a window with the platform's.
+TMarsCaption *barre_de(const QWidget *fenetre);
 
 // One named object: a widget (class; visible, meaning shown within its
 // window whether or not the window is; enabled; geometry in its parent;

@@ -1,6 +1,7 @@
 #include "pilote.h"
 
 #include "etat_json.h"
+#include "marsCap.h"
 #include "instantane.h"
 #include "programme.h"
 #include "touches.h"
@@ -279,14 +280,24 @@ QJsonObject Pilote::photographie(const QString &arguments)
 }
 
 // The close box sends the window a close request, which its closeEvent may
-// refuse; a hidden window has no close box to press.
+// refuse; a hidden window has no close box to press. A painted bar's close
+// button is clicked as the pupil would click it.
 QJsonObject Pilote::ferme(const QString &arguments)
 {
     QWidget *fenetre = fenetre_nommee(arguments.trimmed());
     if (!fenetre->isVisible())
         return {{"closed", false}, {"window", fenetre->objectName()}};
-    const bool fermee = fenetre->close();
-    return {{"closed", fermee}, {"window", fenetre->objectName()}};
+    const TMarsCaption *barre = barre_de(fenetre);
+    if (!barre || !barre->disposition().bouton_actif(GenreBouton::Fermer)) {
+        const bool fermee = fenetre->close();
+        return {{"closed", fermee}, {"window", fenetre->objectName()}};
+    }
+    fenetre->activateWindow();
+    QCoreApplication::processEvents();
+    const QPoint point = barre->disposition().rect_bouton[indice(GenreBouton::Fermer)].center();
+    QTest::mouseClick(fenetre->windowHandle(), Qt::LeftButton, Qt::NoModifier, point);
+    return {{"closed", !fenetre->isVisible()}, {"window", fenetre->objectName()},
+            {"through", "bar"}};
 }
 
 QJsonObject Pilote::quitte(const QString &)

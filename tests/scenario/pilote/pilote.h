@@ -24,8 +24,9 @@ struct Frappe;
 //   set NAME VALUE                   a number or flag of the shared state
 //   shot WINDOW [X,Y,W,H] FILE       a PNG picture of the window, or of
 //                                    a rectangle of it
-//   close WINDOW                     the window's close box: a close request
-//                                    the window may refuse, as from its bar
+//   close WINDOW                     the window's close box: a click on its
+//                                    painted bar's close button, else a
+//                                    close request the window may refuse
 //   quit
 class Pilote
 {
