@@ -1,18 +1,27 @@
 #include "U_general.h"
 #include "aleatoire.h"
+#include "arret_sur_signal.h"
 #include "polices.h"
 #include "programme.h"
+#include "session_graphique.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    if (!session_graphique::presente(argc, argv))
+        return session_graphique::statut_sans_affichage;
+    session_graphique::surveille_demarrage();
     QApplication app(argc, argv);
+    session_graphique::fin_du_demarrage();
     installe_polices_de_substitution();
 
     Programme programme(std::make_unique<AleatoireHorloge>());
     // Closing the main window ends the run, whatever other window is open.
     QObject::connect(&programme.general(), &Tgeneral::fermee, &app, &QCoreApplication::quit);
+    // kill, Ctrl+C and a hang-up close the main window as its close box does.
+    ArretSurSignal arret;
+    QObject::connect(&arret, &ArretSurSignal::arret_demande, &programme.general(), &QWidget::close);
     programme.demarre();
     return app.exec();
 }

@@ -1,0 +1,116 @@
+#include "singe.h"
+
+#include "client_scenario.h"
+
+#include <QJsonArray>
+
+namespace {
+
+const QStringList touches = {
+    "0",      "1",      "5",           "9",     "Minus", "KP_Subtract", "KP_7",   "KP_0",
+    "Return", "Enter",  "Space",       "Delete", "Backspace", "Tab",    "Escape", "NumLock",
+    "Shift",  "CapsLock", "F1",        "a",     "Left",  "Up",          "5@azerty", "KP_End",
+};
+
+QList<QJsonObject> fenetres_montrees(const QJsonObject &dump)
+{
+    QList<QJsonObject> montrees;
+    for (const QJsonValue &f : dump["windows"].toArray())
+        if (f["visible"].toBool())
+            montrees.append(f.toObject());
+    return montrees;
+}
+
+// Widgets only: timers and menu actions have no place to click.
+bool cliquable(const QJsonObject &controle)
+{
+    return controle.contains(QLatin1String("geometry")) && controle["visible"].toBool()
+        && controle["enabled"].toBool();
+}
+
+} // namespace
+
+Singe::Singe(ClientScenario &client, quint64 graine) : m_client(client), m_alea(graine) {}
+
+QString Singe::prochaine_commande()
+{
+    const quint32 tirage = m_alea.bounded(100u);
+    if (tirage < 45 || tirage >= 95) {
+        const QJsonObject dump = m_client.commande(QStringLiteral("dump"));
+        return tirage < 45 ? clic(dump) : fermeture(dump);
+    }
+    if (tirage < 65)
+        return touche();
+    if (tirage < 72)
+        return frappe();
+    if (tirage < 85)
+        return entree_de_menu();
+    return attente();
+}
+
+QString Singe::clic(const QJsonObject &dump)
+{
+    const QList<QJsonObject> fenetres = fenetres_montrees(dump);
+    if (fenetres.isEmpty())
+        return touche();
+    const QJsonObject fenetre = un_parmi(fenetres);
+    QStringList noms;
+    for (const QJsonValue &c : fenetre["controls"].toArray())
+        if (cliquable(c.toObject()))
+            noms.append(c["objectName"].toString());
+    if (noms.isEmpty())
+        return touche();
+    return QStringLiteral("click %1.%2").arg(fenetre["objectName"].toString(), un_parmi(noms));
+}
+
+// Closing the main window ends the run; the monkey closes the others.
+QString Singe::fermeture(const QJsonObject &dump)
+{
+    QStringList noms;
+    for (const QJsonObject &f : fenetres_montrees(dump))
+        if (f["objectName"].toString() != QLatin1String("general"))
+            noms.append(f["objectName"].toString());
+    return noms.isEmpty() ? attente() : QStringLiteral("close ") + un_parmi(noms);
+}
+
+QString Singe::entree_de_menu()
+{
+    if (m_menu.isEmpty()) {
+        const QJsonArray controles = m_client.fenetre(QStringLiteral("general"))["controls"].toArray();
+        QHash<QString, QString> titre_du_sous_menu;
+        for (const QJsonValue &c : controles)
+            if (c["class"].toString() == QLatin1String("QAction") && !c["menu"].isNull())
+                titre_du_sous_menu.insert(c["menu"].toString(), c["text"].toString());
+        for (const QJsonValue &c : controles) {
+            if (c["class"].toString() != QLatin1String("QAction") || !c["menu"].isNull())
+                continue;
+            const QString parent = c["parent"].toString();
+            const QString texte = c["text"].toString().remove(QLatin1Char('&'));
+            m_menu.append(titre_du_sous_menu.contains(parent)
+                              ? titre_du_sous_menu[parent].remove(QLatin1Char('&')) + u'/' + texte
+                              : texte);
+        }
+        if (m_menu.isEmpty())
+            return touche();
+    }
+    return QStringLiteral("menu ") + un_parmi(m_menu);
+}
+
+QString Singe::touche()
+{
+    return QStringLiteral("key ") + un_parmi(touches);
+}
+
+QString Singe::frappe()
+{
+    static const QString caracteres = QStringLiteral("0123456789-- a.");
+    QString texte;
+    for (quint32 n = 1 + m_alea.bounded(3u); n > 0; --n)
+        texte += caracteres[qsizetype(m_alea.bounded(quint32(caracteres.size())))];
+    return QStringLiteral("type ") + texte;
+}
+
+QString Singe::attente()
+{
+    return QStringLiteral("wait %1").arg(m_alea.bounded(150u));
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QJsonObject>
+#include <QRandomGenerator>
+#include <QString>
+#include <QStringList>
+
+class ClientScenario;
+
+// A pupil who does anything: each command it chooses is a click on a
+// visible, enabled control of a shown window, a key, a few typed
+// characters, a menu entry of the main window, a wait or the close box of
+// a shown secondary window. Windows and controls are found in the driver's
+// dump, so every window the program gains is covered without naming it.
+// The same seed gives the same choices against the same answers.
+class Singe
+{
+public:
+    Singe(ClientScenario &client, quint64 graine);
+
+    QString prochaine_commande();
+
+private:
+    QString clic(const QJsonObject &dump);
+    QString fermeture(const QJsonObject &dump);
+    QString entree_de_menu();
+    QString touche();
+    QString frappe();
+    QString attente();
+
+    template <typename T>
+    const T &un_parmi(const QList<T> &liste)
+    {
+        return liste[qsizetype(m_alea.bounded(quint32(liste.size())))];
+    }
+
+    ClientScenario &m_client;
+    QRandomGenerator m_alea;
+    QStringList m_menu; // "Caption" or "Caption/Caption", read once
+};
