@@ -84,10 +84,10 @@ void adaptation(Constat &c)
     double total = 0.0;
     for (qsizetype i = 0; i < poids.size(); ++i) {
         c.exige(poids[i].toDouble() >= 0.0,
-                QStringLiteral("weight of type %1 is %2").arg(i + 1).arg(poids[i].toDouble()));
+                QStringLiteral("repartition: weight of type %1 is %2").arg(i + 1).arg(poids[i].toDouble()));
         total += poids[i].toDouble();
     }
-    c.exige(std::abs(total - total_des_poids) < 1e-6, QStringLiteral("weights add up to %1").arg(total, 0, 'g', 17));
+    c.exige(std::abs(total - total_des_poids) < 1e-6, QStringLiteral("repartition adds up to %1").arg(total, 0, 'g', 17));
     for (const char *compteur : {"reussites", "erreurs"})
         for (const QJsonValue &n : c.liste(compteur))
             c.exige(n.toInt() >= 0, QStringLiteral("%1 holds %2").arg(QLatin1String(compteur)).arg(n.toInt()));

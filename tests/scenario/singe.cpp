@@ -34,18 +34,34 @@ Singe::Singe(ClientScenario &client, quint64 graine) : m_client(client), m_alea(
 
 QString Singe::prochaine_commande()
 {
+    if (!m_a_suivre.isEmpty())
+        return m_a_suivre.takeFirst();
     const quint32 tirage = m_alea.bounded(100u);
-    if (tirage < 45 || tirage >= 95) {
+    if (tirage < 40 || tirage >= 96) {
         const QJsonObject dump = m_client.commande(QStringLiteral("dump"));
-        return tirage < 45 ? clic(dump) : fermeture(dump);
+        return tirage < 40 ? clic(dump) : fermeture(dump);
     }
-    if (tirage < 65)
+    if (tirage < 62)
         return touche();
     if (tirage < 72)
         return frappe();
-    if (tirage < 85)
+    if (tirage < 80)
         return entree_de_menu();
+    if (tirage < 90)
+        return bonne_reponse();
     return attente();
+}
+
+// On the keypad, after the OK of a correction line that may be waiting and
+// after erasing what the panel holds (three characters at most).
+QString Singe::bonne_reponse()
+{
+    const QString efface = QStringLiteral("click general.button_correction");
+    m_a_suivre = {efface, efface, efface};
+    for (const QChar c : m_client.etat()["texte_resultat"].toString())
+        m_a_suivre.append(QStringLiteral("click general.Button") + (c == u'-' ? QChar(u'_') : c));
+    m_a_suivre.append(QStringLiteral("click general.ButtonOK"));
+    return QStringLiteral("click general.Button10");
 }
 
 QString Singe::clic(const QJsonObject &dump)
@@ -60,6 +76,7 @@ QString Singe::clic(const QJsonObject &dump)
             noms.append(c["objectName"].toString());
     if (noms.isEmpty())
         return touche();
+    m_visitees.insert(fenetre["objectName"].toString());
     return QStringLiteral("click %1.%2").arg(fenetre["objectName"].toString(), un_parmi(noms));
 }
 

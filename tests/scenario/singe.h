@@ -2,6 +2,7 @@
 
 #include <QJsonObject>
 #include <QRandomGenerator>
+#include <QSet>
 #include <QString>
 #include <QStringList>
 
@@ -10,7 +11,8 @@ class ClientScenario;
 // A pupil who does anything: each command it chooses is a click on a
 // visible, enabled control of a shown window, a key, a few typed
 // characters, a menu entry of the main window, a wait or the close box of
-// a shown secondary window. Windows and controls are found in the driver's
+// a shown secondary window; now and then it answers the drill right, so that
+// a long run climbs through the levels. Windows and controls are found in the driver's
 // dump, so every window the program gains is covered without naming it.
 // The same seed gives the same choices against the same answers.
 class Singe
@@ -19,6 +21,8 @@ public:
     Singe(ClientScenario &client, quint64 graine);
 
     QString prochaine_commande();
+    // The windows it has clicked in so far.
+    QStringList fenetres_visitees() const { return m_visitees.values(); }
 
 private:
     QString clic(const QJsonObject &dump);
@@ -27,6 +31,7 @@ private:
     QString touche();
     QString frappe();
     QString attente();
+    QString bonne_reponse();
 
     template <typename T>
     const T &un_parmi(const QList<T> &liste)
@@ -37,4 +42,6 @@ private:
     ClientScenario &m_client;
     QRandomGenerator m_alea;
     QStringList m_menu; // "Caption" or "Caption/Caption", read once
+    QSet<QString> m_visitees;
+    QStringList m_a_suivre; // the rest of a multi-command action
 };

@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr int evenements_par_defaut = 450;
+constexpr int evenements_par_defaut = 900;
 constexpr qint64 reponse_max_ms = 1000;
 constexpr qsizetype historique = 25;
 
@@ -70,7 +70,8 @@ void TstScenarioSinge::les_invariants_voient_un_etat_faux()
         liste[indice] = valeur;
         etat[variable] = liste;
     }
-    QCOMPARE(invariants_rompus(etat).size(), 1);
+    const QString rompus = invariants_rompus(etat).join(QStringLiteral("; "));
+    QVERIFY2(rompus.contains(variable), qPrintable(rompus));
 }
 
 void TstScenarioSinge::le_singe_ne_casse_rien_data()
@@ -116,8 +117,11 @@ void TstScenarioSinge::le_singe_ne_casse_rien()
         const QStringList rompus = invariants_rompus(client.etat());
         QVERIFY2(rompus.isEmpty(), echec(rompus.join(QStringLiteral("; "))));
     }
-    qInfo("seed %llu: %d events in %lld ms, slowest answer %lld ms", graine, evenements,
-          duree.elapsed(), plus_lente);
+    const QJsonObject fin = client.etat();
+    qInfo("seed %llu: %d events in %lld ms, slowest answer %lld ms; level %d, score %d; "
+          "clicked in: %s",
+          graine, evenements, duree.elapsed(), plus_lente, fin["niveau"].toInt(),
+          fin["score"].toInt(), qPrintable(singe.fenetres_visitees().join(QLatin1Char(' '))));
 }
 
 QTEST_GUILESS_MAIN(TstScenarioSinge)
