@@ -4,6 +4,7 @@ tavelo_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
   fonts-liberation fonts-comic-neue
+  strace xvfb xauth
 )
 
 tavelo_install_dependencies() {

@@ -15,11 +15,12 @@ QJsonObject echec(const QString &raison)
 
 } // namespace
 
-ClientScenario::ClientScenario(quint64 graine)
+ClientScenario::ClientScenario(quint64 graine, const QStringList &lanceur)
 {
+    QStringList commande = lanceur;
+    commande << QStringLiteral(TAVELO_SCENARIO) << QStringLiteral("--seed") << QString::number(graine);
     m_processus.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_processus.start(QStringLiteral(TAVELO_SCENARIO),
-                      {QStringLiteral("--seed"), QString::number(graine)});
+    m_processus.start(commande.takeFirst(), commande);
     if (!m_processus.waitForStarted())
         m_erreur = m_processus.errorString();
 }

@@ -11,7 +11,8 @@
 class ClientScenario
 {
 public:
-    explicit ClientScenario(quint64 graine);
+    // A launcher, such as a tracer and its options, can run the driver.
+    explicit ClientScenario(quint64 graine, const QStringList &lanceur = {});
     ~ClientScenario();
 
     ClientScenario(const ClientScenario &) = delete;

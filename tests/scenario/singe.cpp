@@ -12,6 +12,8 @@ const QStringList touches = {
     "Shift",  "CapsLock", "F1",        "a",     "Left",  "Up",          "5@azerty", "KP_End",
 };
 
+} // namespace
+
 QList<QJsonObject> fenetres_montrees(const QJsonObject &dump)
 {
     QList<QJsonObject> montrees;
@@ -21,14 +23,34 @@ QList<QJsonObject> fenetres_montrees(const QJsonObject &dump)
     return montrees;
 }
 
-// Widgets only: timers and menu actions have no place to click.
-bool cliquable(const QJsonObject &controle)
+QStringList controles_cliquables(const QJsonObject &fenetre)
 {
-    return controle.contains(QLatin1String("geometry")) && controle["visible"].toBool()
-        && controle["enabled"].toBool();
+    QStringList noms;
+    // Widgets only: timers and menu actions have no place to click.
+    for (const QJsonValue &c : fenetre["controls"].toArray())
+        if (c["geometry"].isObject() && c["visible"].toBool() && c["enabled"].toBool())
+            noms.append(c["objectName"].toString());
+    return noms;
 }
 
-} // namespace
+QStringList entrees_de_menu(ClientScenario &client)
+{
+    const QJsonArray controles = client.fenetre(QStringLiteral("general"))["controls"].toArray();
+    QHash<QString, QString> titre_du_sous_menu;
+    for (const QJsonValue &c : controles)
+        if (c["class"].toString() == QLatin1String("QAction") && !c["menu"].isNull())
+            titre_du_sous_menu.insert(c["menu"].toString(), c["text"].toString().remove(u'&'));
+    QStringList entrees;
+    for (const QJsonValue &c : controles) {
+        if (c["class"].toString() != QLatin1String("QAction") || !c["menu"].isNull())
+            continue;
+        const QString parent = c["parent"].toString();
+        const QString texte = c["text"].toString().remove(u'&');
+        entrees.append(titre_du_sous_menu.contains(parent) ? titre_du_sous_menu[parent] + u'/' + texte
+                                                          : texte);
+    }
+    return entrees;
+}
 
 Singe::Singe(ClientScenario &client, quint64 graine) : m_client(client), m_alea(graine) {}
 
@@ -70,10 +92,7 @@ QString Singe::clic(const QJsonObject &dump)
     if (fenetres.isEmpty())
         return touche();
     const QJsonObject fenetre = un_parmi(fenetres);
-    QStringList noms;
-    for (const QJsonValue &c : fenetre["controls"].toArray())
-        if (cliquable(c.toObject()))
-            noms.append(c["objectName"].toString());
+    const QStringList noms = controles_cliquables(fenetre);
     if (noms.isEmpty())
         return touche();
     m_visitees.insert(fenetre["objectName"].toString());
@@ -92,25 +111,9 @@ QString Singe::fermeture(const QJsonObject &dump)
 
 QString Singe::entree_de_menu()
 {
-    if (m_menu.isEmpty()) {
-        const QJsonArray controles = m_client.fenetre(QStringLiteral("general"))["controls"].toArray();
-        QHash<QString, QString> titre_du_sous_menu;
-        for (const QJsonValue &c : controles)
-            if (c["class"].toString() == QLatin1String("QAction") && !c["menu"].isNull())
-                titre_du_sous_menu.insert(c["menu"].toString(), c["text"].toString());
-        for (const QJsonValue &c : controles) {
-            if (c["class"].toString() != QLatin1String("QAction") || !c["menu"].isNull())
-                continue;
-            const QString parent = c["parent"].toString();
-            const QString texte = c["text"].toString().remove(QLatin1Char('&'));
-            m_menu.append(titre_du_sous_menu.contains(parent)
-                              ? titre_du_sous_menu[parent].remove(QLatin1Char('&')) + u'/' + texte
-                              : texte);
-        }
-        if (m_menu.isEmpty())
-            return touche();
-    }
-    return QStringLiteral("menu ") + un_parmi(m_menu);
+    if (m_menu.isEmpty())
+        m_menu = entrees_de_menu(m_client);
+    return m_menu.isEmpty() ? touche() : QStringLiteral("menu ") + un_parmi(m_menu);
 }
 
 QString Singe::touche()

@@ -8,6 +8,17 @@
 
 class ClientScenario;
 
+// The entries of the main window's menu as the driver's menu command takes
+// them: "Caption" or "Submenu/Caption", found in the dump.
+QStringList entrees_de_menu(ClientScenario &client);
+
+// The windows of a dump that are shown.
+QList<QJsonObject> fenetres_montrees(const QJsonObject &dump);
+
+// The controls of one window of the dump that a mouse can press: visible
+// and enabled widgets, by objectName.
+QStringList controles_cliquables(const QJsonObject &fenetre);
+
 // A pupil who does anything: each command it chooses is a click on a
 // visible, enabled control of a shown window, a key, a few typed
 // characters, a menu entry of the main window, a wait or the close box of
