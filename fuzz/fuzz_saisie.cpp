@@ -35,11 +35,17 @@ void agit(Exercice &exercice, std::uint8_t octet)
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t taille)
 {
     static const QRegularExpression regle(QStringLiteral("^(|_|-|0|-?[1-9][0-9]?)$"));
-    BancExercice banc;
-    banc.demarre();
+    // One drill for every input: none of the actions submits an answer, so
+    // an empty panel is all an input starts from.
+    static BancExercice *const banc = [] {
+        auto *b = new BancExercice;
+        b->demarre();
+        return b;
+    }();
+    banc->vue.ecrit_texte(QStringLiteral("Panel2"), QString());
     for (std::size_t i = 0; i < taille; ++i) {
-        agit(banc.exercice, donnees[i]);
-        const QString panneau = banc.vue.texte(QStringLiteral("Panel2"));
+        agit(banc->exercice, donnees[i]);
+        const QString panneau = banc->vue.texte(QStringLiteral("Panel2"));
         if (!regle.match(panneau).hasMatch()) {
             std::fprintf(stderr, "after action %zu the panel holds \"%s\"\n", i, qPrintable(panneau));
             std::abort();
