@@ -18,3 +18,11 @@ if(TAVELO_SANITIZE)
   add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
   add_link_options(-fsanitize=address,undefined)
 endif()
+
+# What the tests of such a build add to their environment. Leaks of the
+# system's libraries, not ours, are left out of LeakSanitizer's report.
+set(TAVELO_ENVIRONNEMENT_VERIFICATION "")
+if(TAVELO_SANITIZE)
+  set(TAVELO_ENVIRONNEMENT_VERIFICATION
+    "LSAN_OPTIONS=suppressions=${CMAKE_CURRENT_LIST_DIR}/fuites_systeme.supp")
+endif()
