@@ -27,14 +27,21 @@ ClientScenario::ClientScenario(quint64 graine, const QStringList &lanceur)
 
 ClientScenario::~ClientScenario()
 {
-    if (m_processus.state() == QProcess::NotRunning)
-        return;
-    commande(QStringLiteral("quit"));
-    m_processus.closeWriteChannel();
-    if (!m_processus.waitForFinished(5000)) {
-        m_processus.kill();
-        m_processus.waitForFinished();
+    termine();
+}
+
+int ClientScenario::termine()
+{
+    if (m_processus.state() != QProcess::NotRunning) {
+        commande(QStringLiteral("quit"));
+        m_processus.closeWriteChannel();
+        if (!m_processus.waitForFinished(5000)) {
+            m_processus.kill();
+            m_processus.waitForFinished();
+            return -1;
+        }
     }
+    return m_processus.exitStatus() == QProcess::NormalExit ? m_processus.exitCode() : -1;
 }
 
 QJsonObject ClientScenario::commande(const QString &ligne)

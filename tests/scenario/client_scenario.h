@@ -18,6 +18,9 @@ public:
     ClientScenario(const ClientScenario &) = delete;
     ClientScenario &operator=(const ClientScenario &) = delete;
 
+    // Ends the driver; its exit status, -1 when it crashed or hung.
+    int termine();
+
     // False when the driver did not start or died; see erreur().
     bool pret() const { return m_erreur.isEmpty(); }
     QString erreur() const { return m_erreur; }
