@@ -4,6 +4,7 @@ tavelo_packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
   fonts-liberation fonts-comic-neue
+  strace xvfb xauth
 )
 # The package tests: CPack's dependency scan (dpkg-shlibdeps, file) and the
 # validators of the desktop entry and of the AppStream metainfo.

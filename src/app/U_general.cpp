@@ -42,6 +42,9 @@ Tgeneral::Tgeneral(EtatPartage &etat, SourceAleatoire &hasard) : m_etat(etat), m
     m_exercice = std::make_unique<Exercice>(etat, *this, hasard);
     relie_exercice();
     qApp->installEventFilter(this);
+    // The session's end may stop the program without closing its window.
+    connect(qApp, &QGuiApplication::commitDataRequest, this, &Tgeneral::rend_clavier);
+    connect(qApp, &QCoreApplication::aboutToQuit, this, &Tgeneral::rend_clavier);
 }
 
 Tgeneral::~Tgeneral()
@@ -173,10 +176,17 @@ void Tgeneral::showEvent(QShowEvent *event)
     m_exercice->initialise_niveau(1);
 }
 
+void Tgeneral::rend_clavier()
+{
+    if (!m_deja_montree || m_clavier_rendu)
+        return;
+    m_clavier_rendu = true;
+    verrous_clavier::ecrit(m_etat.etat_clavier);
+}
+
 void Tgeneral::closeEvent(QCloseEvent *event)
 {
-    if (m_deja_montree)
-        verrous_clavier::ecrit(m_etat.etat_clavier);
+    rend_clavier();
     QMainWindow::closeEvent(event);
     emit fermee();
 }

@@ -98,6 +98,8 @@ private:
     void relie_exercice();
     void montre_fenetre(QWidget *fenetre);
     void touche_relachee(const QKeyEvent &event);
+    // Hands the keyboard state saved at the first show back, once.
+    void rend_clavier();
 
     // Menu handlers.
     void m_leconClick();
@@ -126,4 +128,5 @@ private:
     FenetreAide *m_aide = nullptr;
     std::unique_ptr<Exercice> m_exercice;
     bool m_deja_montree = false;
+    bool m_clavier_rendu = false;
 };

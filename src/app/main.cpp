@@ -1,15 +1,20 @@
 #include "U_general.h"
 #include "aleatoire.h"
-#include "fin_sur_signal.h"
+#include "arret_sur_signal.h"
 #include "polices.h"
 #include "programme.h"
 #include "ressources.h"
+#include "session_graphique.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    if (!session_graphique::presente(argc, argv))
+        return session_graphique::statut_sans_affichage;
+    session_graphique::surveille_demarrage();
     QApplication app(argc, argv);
+    session_graphique::fin_du_demarrage();
     // The desktop entry the installation puts in share/applications: the
     // desktop matches the windows to it (menu entry, icon, task bar).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tavelo"));
@@ -20,8 +25,9 @@ int main(int argc, char *argv[])
     // Closing the main window ends the run, whatever other window is open;
     // a run ended from outside closes it the same way.
     QObject::connect(&programme.general(), &Tgeneral::fermee, &app, &QCoreApplication::quit);
-    FinSurSignal fin;
-    QObject::connect(&fin, &FinSurSignal::recu, &programme.general(), &QWidget::close);
+    // kill, Ctrl+C and a hang-up close the main window as its close box does.
+    ArretSurSignal arret;
+    QObject::connect(&arret, &ArretSurSignal::arret_demande, &programme.general(), &QWidget::close);
     programme.demarre();
     return app.exec();
 }

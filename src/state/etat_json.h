@@ -10,6 +10,8 @@ struct EtatPartage;
 // running program.
 QJsonObject etat_en_json(const EtatPartage &etat);
 
-// Sets an integer, real or boolean variable by name (case-insensitive).
-// Returns false for an unknown name, an array or a value that does not parse.
-bool fixe_variable(EtatPartage &etat, const QString &nom, const QString &valeur);
+// Sets an integer, real, boolean or text variable by name (case-insensitive)
+// to a value the program itself can hold. Returns why it refused an unknown
+// name, an array, or a value that does not parse or lies out of range;
+// empty when the variable is set.
+QString fixe_variable(EtatPartage &etat, const QString &nom, const QString &valeur);

@@ -162,6 +162,7 @@ void TestGenerateur::paires_possibles_ou_jamais_data()
     QTest::newRow("3 and 17 make exactly ten units") << 5 << 19 << 3 << 17 << true;
     QTest::newRow("12 and 15 borrow nothing") << 22 << 19 << 12 << 15 << true;
     QTest::newRow("16 and 23 borrow") << 22 << 99 << 16 << 23 << false;
+    QTest::newRow("2 and 12 have equal units: no borrow") << 22 << 19 << 2 << 12 << true;
     QTest::newRow("x+x never doubles 6") << 4 << 9 << 6 << 0 << false;
     QTest::newRow("x+x doubles 5") << 4 << 9 << 5 << 0 << true;
     QTest::newRow("x+x at 19 never doubles 16") << 4 << 19 << 16 << 0 << false;

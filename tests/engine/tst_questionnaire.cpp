@@ -191,6 +191,12 @@ void TestQuestionnaire::adaptation_data()
     // the middle keeps its weight, id 22 takes all.
     trois[8] = 0.5;
     trois[22] = 1.8 + 1.5;
+    Poids sans_zero = tables::repartition_par_defaut;
+    // rates 0.5 and 1 at speed 2: mid 0.75, the lowest rate is 0.5, not 0.
+    sans_zero[8] = 1.0;
+    sans_zero[9] = 3.0;
+    QTest::newRow("rates 0.5 and 1: one loses 1, the other gains 1")
+        << QList<int>{8, 1} << QList<int>{8, 1, 9, 2} << 2.0 << sans_zero;
     QTest::newRow("three rates at speed 4")
         << QList<int>{8, 5, 10, 1} << QList<int>{10, 1, 22, 3} << 4.0 << trois;
 }

@@ -15,25 +15,33 @@ QJsonObject echec(const QString &raison)
 
 } // namespace
 
-ClientScenario::ClientScenario(quint64 graine)
+ClientScenario::ClientScenario(quint64 graine, const QStringList &lanceur)
 {
+    QStringList commande = lanceur;
+    commande << QStringLiteral(TAVELO_SCENARIO) << QStringLiteral("--seed") << QString::number(graine);
     m_processus.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-    m_processus.start(QStringLiteral(TAVELO_SCENARIO),
-                      {QStringLiteral("--seed"), QString::number(graine)});
+    m_processus.start(commande.takeFirst(), commande);
     if (!m_processus.waitForStarted())
         m_erreur = m_processus.errorString();
 }
 
 ClientScenario::~ClientScenario()
 {
-    if (m_processus.state() == QProcess::NotRunning)
-        return;
-    commande(QStringLiteral("quit"));
-    m_processus.closeWriteChannel();
-    if (!m_processus.waitForFinished(5000)) {
-        m_processus.kill();
-        m_processus.waitForFinished();
+    termine();
+}
+
+int ClientScenario::termine()
+{
+    if (m_processus.state() != QProcess::NotRunning) {
+        commande(QStringLiteral("quit"));
+        m_processus.closeWriteChannel();
+        if (!m_processus.waitForFinished(5000)) {
+            m_processus.kill();
+            m_processus.waitForFinished();
+            return -1;
+        }
     }
+    return m_processus.exitStatus() == QProcess::NormalExit ? m_processus.exitCode() : -1;
 }
 
 QJsonObject ClientScenario::commande(const QString &ligne)

@@ -11,11 +11,15 @@
 class ClientScenario
 {
 public:
-    explicit ClientScenario(quint64 graine);
+    // A launcher, such as a tracer and its options, can run the driver.
+    explicit ClientScenario(quint64 graine, const QStringList &lanceur = {});
     ~ClientScenario();
 
     ClientScenario(const ClientScenario &) = delete;
     ClientScenario &operator=(const ClientScenario &) = delete;
+
+    // Ends the driver; its exit status, -1 when it crashed or hung.
+    int termine();
 
     // False when the driver did not start or died; see erreur().
     bool pret() const { return m_erreur.isEmpty(); }

@@ -51,6 +51,12 @@ void TstScenarioPilote::les_commandes_impossibles_sont_refusees_data()
     QTest::newRow("variable inconnue") << "set age 7";
     QTest::newRow("tableau") << "set questionnaire 3";
     QTest::newRow("valeur illisible") << "set score neuf";
+    QTest::newRow("type hors du catalogue") << "set type_question 99";
+    QTest::newRow("score qui déborderait") << "set score 2147483647";
+    QTest::newRow("texte plus long que 15") << "set texte_resultat 1234567890123456";
+    QTest::newRow("clic sans nom") << "click ";
+    QTest::newRow("clic sans contrôle") << "click general.";
+    QTest::newRow("clic sans fenêtre") << "click .Button1";
     QTest::newRow("attente illisible") << "wait longtemps";
     QTest::newRow("photo sans fichier") << "shot general";
     QTest::newRow("dump d'une fenêtre inconnue") << "dump nulle_part";

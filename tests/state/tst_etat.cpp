@@ -157,6 +157,13 @@ void TestEtat::variables_par_nom_data()
     QTest::newRow("not a number") << "score" << "dix" << false << "score" << 0.0;
     QTest::newRow("unknown") << "points" << "3" << false << "score" << 0.0;
     QTest::newRow("array refused") << "questionnaire" << "3" << false << "score" << 0.0;
+    QTest::newRow("type id above 34") << "type_question" << "35" << false << "type_question" << 0.0;
+    QTest::newRow("type id 34") << "type_question" << "34" << true << "type_question" << 34.0;
+    QTest::newRow("score above 40") << "score" << "2147483647" << false << "score" << 0.0;
+    QTest::newRow("negative score") << "score" << "-1" << false << "score" << 0.0;
+    QTest::newRow("speed below 1") << "vitesse_ciblage" << "0.5" << false << "vitesse_ciblage" << 0.0;
+    QTest::newRow("speed not finite") << "vitesse_ciblage" << "inf" << false << "vitesse_ciblage" << 0.0;
+    QTest::newRow("max above 100") << "max_avec_calcul" << "101" << false << "max_avec_calcul" << 0.0;
 }
 
 void TestEtat::variables_par_nom()
@@ -168,7 +175,8 @@ void TestEtat::variables_par_nom()
     QFETCH(double, lu);
 
     EtatPartage etat;
-    QCOMPARE(fixe_variable(etat, nom, valeur), accepte);
+    const QString refus = fixe_variable(etat, nom, valeur);
+    QVERIFY2(refus.isEmpty() == accepte, qPrintable(refus));
     QCOMPARE(etat_en_json(etat).value(cle).toDouble(), lu);
 }
 

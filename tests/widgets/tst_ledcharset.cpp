@@ -10,6 +10,8 @@ private slots:
     void pixelHorsImage_data();
     void pixelHorsImage();
     void pixelDeReferenceDecideDuLit();
+    void glyphesAffiches_data();
+    void glyphesAffiches();
 };
 
 void tst_LedCharset::pixelHorsImage_data()
@@ -52,6 +54,50 @@ void tst_LedCharset::pixelDeReferenceDecideDuLit()
     QVERIFY(jeu.estAllume(' ', 2, 3));
     QVERIFY(jeu.estAllume('A', 0, 0));
     QVERIFY(!jeu.estAllume('A', 0, 3));
+}
+
+// The characters the main window shows: the score's digits and the
+// "BRAVO " banner, dot by dot.
+void tst_LedCharset::glyphesAffiches_data()
+{
+    QTest::addColumn<char>("caractere");
+    QTest::addColumn<QList<int>>("rangees");
+    const struct
+    {
+        char c;
+        QList<int> r;
+    } glyphes[] = {
+        {'0', {0x0E, 0x11, 0x13, 0x15, 0x19, 0x11, 0x0E}},
+        {'1', {0x04, 0x0C, 0x04, 0x04, 0x04, 0x04, 0x0E}},
+        {'2', {0x0E, 0x11, 0x01, 0x02, 0x04, 0x08, 0x1F}},
+        {'3', {0x0E, 0x11, 0x01, 0x06, 0x01, 0x11, 0x0E}},
+        {'4', {0x02, 0x06, 0x0A, 0x12, 0x1F, 0x02, 0x02}},
+        {'5', {0x1F, 0x10, 0x1E, 0x01, 0x01, 0x11, 0x0E}},
+        {'6', {0x0E, 0x11, 0x10, 0x1E, 0x11, 0x11, 0x0E}},
+        {'7', {0x1F, 0x01, 0x01, 0x02, 0x04, 0x04, 0x04}},
+        {'8', {0x0E, 0x11, 0x11, 0x0E, 0x11, 0x11, 0x0E}},
+        {'9', {0x0E, 0x11, 0x11, 0x0F, 0x01, 0x11, 0x0E}},
+        {'B', {0x1E, 0x11, 0x11, 0x1E, 0x11, 0x11, 0x1E}},
+        {'R', {0x1E, 0x11, 0x11, 0x1E, 0x12, 0x11, 0x11}},
+        {'A', {0x0E, 0x11, 0x11, 0x1F, 0x11, 0x11, 0x11}},
+        {'V', {0x11, 0x11, 0x11, 0x0A, 0x0A, 0x0A, 0x04}},
+        {'O', {0x0E, 0x11, 0x11, 0x11, 0x11, 0x11, 0x0E}},
+        {' ', {0, 0, 0, 0, 0, 0, 0}},
+    };
+    for (const auto &g : glyphes)
+        QTest::newRow(QByteArray("'") + g.c + "'") << g.c << g.r;
+}
+
+void tst_LedCharset::glyphesAffiches()
+{
+    QFETCH(char, caractere);
+    QFETCH(QList<int>, rangees);
+    const TLedCharset jeu;
+    for (int rangee = 0; rangee < 7; ++rangee)
+        for (int colonne = 0; colonne < 5; ++colonne)
+            QVERIFY2(jeu.estAllume(caractere, colonne, rangee)
+                         == bool(rangees[rangee] & (0x10 >> colonne)),
+                     qPrintable(QStringLiteral("dot %1 of row %2").arg(colonne).arg(rangee)));
 }
 
 QTEST_APPLESS_MAIN(tst_LedCharset)

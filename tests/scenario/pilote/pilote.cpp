@@ -86,6 +86,8 @@ QJsonObject Pilote::execute(const QString &ligne)
 
 QWidget *Pilote::fenetre_nommee(const QString &nom) const
 {
+    if (nom.isEmpty())
+        throw Refus{QStringLiteral("a window name is needed")};
     // The eight windows first, then those made on demand (the help window).
     for (const QList<QWidget *> &fenetres : {m_programme.fenetres(), QApplication::topLevelWidgets()})
         for (QWidget *fenetre : fenetres)
@@ -97,9 +99,12 @@ QWidget *Pilote::fenetre_nommee(const QString &nom) const
 QWidget *Pilote::controle_nomme(const QString &nom) const
 {
     const qsizetype point = nom.indexOf(QLatin1Char('.'));
+    const QString controle = nom.mid(point + 1);
+    // Unnamed widgets of the toolkit would all answer to an empty name.
+    if (controle.isEmpty() || point == 0)
+        throw Refus{QStringLiteral("click needs NAME or WINDOW.NAME, not \"%1\"").arg(nom)};
     const QList<QWidget *> fenetres =
         point < 0 ? m_programme.fenetres() : QList<QWidget *>{fenetre_nommee(nom.left(point))};
-    const QString controle = nom.mid(point + 1);
 
     QList<QWidget *> trouves;
     for (QWidget *fenetre : fenetres) {
@@ -258,8 +263,11 @@ QJsonObject Pilote::etat(const QString &)
 QJsonObject Pilote::fixe(const QString &arguments)
 {
     const QStringList mots = arguments.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-    if (mots.size() != 2 || !fixe_variable(m_programme.etat(), mots[0], mots[1]))
-        throw Refus{QStringLiteral("cannot set: %1").arg(arguments)};
+    if (mots.size() != 2)
+        throw Refus{QStringLiteral("set NAME VALUE")};
+    const QString refus = fixe_variable(m_programme.etat(), mots[0], mots[1]);
+    if (!refus.isEmpty())
+        throw Refus{refus};
     return {};
 }
 
