@@ -44,10 +44,14 @@ QStringList entrees_de_menu(ClientScenario &client)
     for (const QJsonValue &c : controles) {
         if (c["class"].toString() != QLatin1String("QAction") || !c["menu"].isNull())
             continue;
+        // The menu bar's entries and its submenus' only: the caption bar's
+        // system menu is not the driver's to trigger.
         const QString parent = c["parent"].toString();
         const QString texte = c["text"].toString().remove(u'&');
-        entrees.append(titre_du_sous_menu.contains(parent) ? titre_du_sous_menu[parent] + u'/' + texte
-                                                          : texte);
+        if (titre_du_sous_menu.contains(parent))
+            entrees.append(titre_du_sous_menu[parent] + u'/' + texte);
+        else if (parent == QLatin1String("<QMenuBar>"))
+            entrees.append(texte);
     }
     return entrees;
 }

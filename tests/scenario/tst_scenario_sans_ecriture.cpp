@@ -20,7 +20,7 @@ struct Trace
     int lignes = 0;
     QStringList ecrits;         // files and folders created, changed or removed
     QStringList feuilles;       // PDF files written: printed sheets
-    QStringList reseau;         // sockets other than local ones
+    QStringList reseau;         // connections and sends beyond this machine
     bool ecran_du_pilote = false; // the driver's own screen file was seen
 };
 
@@ -37,8 +37,12 @@ bool modifie(const QString &appel, const QString &arguments)
 
 Trace lit_trace(const QString &fichier, const QString &dossier_temporaire)
 {
-    static const QRegularExpression appel(QStringLiteral("^\\d+\\s+(\\w+)\\((.*)\\)\\s+= "));
+    static const QRegularExpression appel(QStringLiteral("^\\d+\\s+(\\w+)\\((.*)\\)\\s+= (-?\\d+)"));
     static const QRegularExpression chemin(QStringLiteral("\"([^\"]*)\""));
+    static const QRegularExpression reseau(
+        QStringLiteral("\\b(connect|bind|sendto|sendmsg)\\(\\d+, .*AF_INET"));
+    static const QRegularExpression loopback(
+        QStringLiteral("inet_addr\\(\"127\\.|inet_pton\\(AF_INET6, \"::1\"|::ffff:127\\."));
     Trace trace;
     QFile f(fichier);
     if (!f.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -46,17 +50,22 @@ Trace lit_trace(const QString &fichier, const QString &dossier_temporaire)
     while (!f.atEnd()) {
         const QString ligne = QString::fromUtf8(f.readLine()).trimmed();
         ++trace.lignes;
+        // Reaching for the network is a connection, bind or send to an
+        // internet address other than this machine's own, whether it
+        // succeeds or not (a call a thread leaves unfinished counts too):
+        // the printing library looks for a print server on the loopback,
+        // which is not the network.
+        if (reseau.match(ligne).hasMatch() && !loopback.match(ligne).hasMatch()) {
+            trace.reseau.append(ligne);
+            continue;
+        }
         const QRegularExpressionMatch m = appel.match(ligne);
         if (!m.hasMatch())
             continue;
         const QString nom = m.captured(1);
         const QString arguments = m.captured(2);
-        if (nom == QLatin1String("socket")) {
-            if (!arguments.startsWith(QLatin1String("AF_UNIX")))
-                trace.reseau.append(ligne);
-            continue;
-        }
-        if (!modifie(nom, arguments))
+        const bool echec = m.captured(3).startsWith(u'-');
+        if (echec || !modifie(nom, arguments))
             continue;
         // The last path named is the one made: linkat and renameat name two.
         QString cible;
@@ -141,7 +150,6 @@ void TstScenarioSansEcriture::une_seance_n_ecrit_que_la_feuille_et_n_ouvre_aucun
     {
         ClientScenario client(3, {strace, QStringLiteral("-f"), QStringLiteral("-qq"),
                                   QStringLiteral("-e"), QStringLiteral("trace=%file,%network"),
-                                  QStringLiteral("-e"), QStringLiteral("status=successful"),
                                   QStringLiteral("-o"), journal, QStringLiteral("--")});
         QVERIFY2(client.commande(QStringLiteral("state"))["ok"].toBool(), qPrintable(client.erreur()));
         seance(client);
