@@ -51,6 +51,9 @@ void tst_barres::barres()
     QFETCH(bool, icone);
 
     Programme programme(std::make_unique<AleatoireHorloge>(3));
+    // The settings the start step loads: the test window draws its
+    // questions from them when it is shown.
+    programme.etat().charge_valeurs_de_depart();
     QWidget *fenetre = programme.fenetres().at(rang);
     auto *barre = fenetre->findChild<TMarsCaption *>();
     QCOMPARE(barre != nullptr, fin.isValid());
