@@ -4,6 +4,7 @@
 #include "fabrique_controles.h"
 #include "fenetre_annexe.h"
 #include "ressources.h"
+#include "teintes.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -12,10 +13,10 @@
 
 namespace {
 
-const QColor noir(0, 0, 0);
-const QColor bleu(0, 0, 255);
-const QColor rouge(255, 0, 0);
-const QColor jaune(255, 255, 0);
+using teintes::noir;
+using teintes::bleu;
+using teintes::rouge;
+using teintes::jaune;
 
 // What a word shows: the heading, the colour of both texts (invalid: the
 // colour the last word left), the definition and the examples.

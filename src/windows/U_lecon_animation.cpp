@@ -3,15 +3,16 @@
 // initialise leaves in a known state (labels exactly black, "+" hidden).
 
 #include "U_lecon.h"
+#include "teintes.h"
 
 #include <QLabel>
 
 namespace {
 
-const QColor noir(0, 0, 0);
-const QColor bleu(0, 0, 255);
-const QColor rouge(255, 0, 0);
-const QColor jaune(255, 255, 0);
+using teintes::noir;
+using teintes::bleu;
+using teintes::rouge;
+using teintes::jaune;
 
 } // namespace
 

@@ -2,10 +2,10 @@
 // and design contents, all on the window's client area. Labels and pictures
 // are transparent and stacked in creation order, the buttons above them.
 
-#include "U_lecon.h"
-
 #include "EffectLabel.h"
+#include "U_lecon.h"
 #include "fabrique_controles.h"
+#include "teintes.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -14,13 +14,13 @@
 
 namespace {
 
-const QColor noir(0, 0, 0);
-const QColor bleu(0, 0, 255);
-const QColor rouge(255, 0, 0);
-const QColor jaune(255, 255, 0);
+using teintes::noir;
+using teintes::bleu;
+using teintes::rouge;
+using teintes::jaune;
 // The arrows are drawn on this grey, one step off the window's own grey.
 const QColor gris_des_fleches(191, 191, 191);
-const QColor gris_fenetre(192, 192, 192);
+const QColor &gris_fenetre = teintes::argent;
 
 using fabrique::police;
 

@@ -3,8 +3,8 @@
 // the control.
 
 #include "U_options.h"
-
 #include "catalogue_types.h"
+#include "teintes.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -15,8 +15,8 @@
 
 namespace {
 
-const QColor lime(0, 255, 0);
-const QColor jaune(255, 255, 0);
+using teintes::jaune;
+using teintes::lime;
 
 // The type rows: one line per type id, the additions in the left column
 // and the subtractions of the same shape beside them.

@@ -6,6 +6,7 @@
 #include "fabrique_controles.h"
 #include "fenetre_annexe.h"
 #include "forme.h"
+#include "teintes.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -14,9 +15,9 @@
 
 namespace {
 
-const QColor bleu(0, 0, 255);
-const QColor rouge(255, 0, 0);
-const QColor jaune(255, 255, 0);
+using teintes::bleu;
+using teintes::rouge;
+using teintes::jaune;
 
 // The bold free face that stands in for Comic Sans MS is narrower: widened, its
 // key words fall on the highlights placed for the designed face.

@@ -3,9 +3,9 @@
 // top of the client area; the exercise area begins at top 241, under the
 // part that the window's first height keeps in view.
 
-#include "U_regle_soust.h"
-
 #include "EffectLabel.h"
+#include "U_regle_soust.h"
+#include "teintes.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -15,11 +15,11 @@
 
 namespace {
 
-const QColor bleu(0, 0, 255);
-const QColor rouge(255, 0, 0);
-const QColor marron(128, 0, 0);
-const QColor jaune(255, 255, 0);
-const QColor argent(192, 192, 192);
+using teintes::bleu;
+using teintes::rouge;
+using teintes::jaune;
+using teintes::marron;
+using teintes::argent;
 
 const QString points = QStringLiteral(". . . . . . . . . . . .");
 
