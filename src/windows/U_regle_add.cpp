@@ -19,14 +19,9 @@ using teintes::bleu;
 using teintes::rouge;
 using teintes::jaune;
 
-// The bold free face that stands in for Comic Sans MS is narrower: widened, its
-// key words fall on the highlights placed for the designed face.
 QFont comic(int pixels, bool gras = true)
 {
-    QFont f = fabrique::police("Comic Sans MS", pixels, gras);
-    if (gras)
-        f.setStretch(112);
-    return f;
+    return fabrique::police("Comic Sans MS", pixels, gras);
 }
 
 // What the window shows for one rule. The examples, the motto and the

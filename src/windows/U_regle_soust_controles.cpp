@@ -198,14 +198,9 @@ void cree_explication(QWidget *client)
     for (int k = 1; k <= 4; ++k)
         accolade(client, k);
 
-    // The substitute of the design's face is narrower: widened, the two
-    // words fall on their highlights again.
-    QFont f_regle = police("Comic Sans MS", 19, true);
-    f_regle.setStretch(106);
-    f_regle.setWordSpacing(2);
     auto *regle = etiquette_fixe(client, QStringLiteral("Label_reg_0"), {10, 67, 510, 27},
                                  QStringLiteral("Pour soustraire un nombre, on ajoute le nombre opposé"),
-                                 f_regle, bleu);
+                                 police("Comic Sans MS", 19, true), bleu);
     regle->setWordWrap(true);
     etiquette(client, QStringLiteral("Label3"), {10, 120}, QStringLiteral("Exemples:"),
               police("Comic Sans MS", 16, false, true));
