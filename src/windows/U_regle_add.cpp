@@ -7,6 +7,7 @@
 #include "fenetre_annexe.h"
 #include "forme.h"
 #include "teintes.h"
+#include "vue_exercice.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -184,6 +185,5 @@ void Tregle_add::closeEvent(QCloseEvent *event)
 // by themselves, and no question is skipped.
 void Tregle_add::FormClose()
 {
-    if (m_exercice.attend_fenetre_regle())
-        m_exercice.timer_ouiTimer();
+    m_exercice.fenetre_regle_finie(FenetreRegle::ReglesAddition);
 }

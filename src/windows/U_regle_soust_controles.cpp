@@ -244,7 +244,8 @@ void cree_exercice(QWidget *client)
     commentaires(client, "label_com_%1", 11);
 
     for (int k = 1; k <= 4; ++k)
-        bouton(client, RegleSoustraction::bouton(k), {0, 0, 74, 21}, QString(), police("Arial", 19, true));
+        bouton(client, RegleSoustraction::bouton(k), {0, 0, RegleSoustraction::largeur_additions, 21},
+               QString(), police("Arial", 19, true));
     auto *consigne = etiquette_fixe(client, QStringLiteral("Label1"), {0, 0, 81, 32},
                                     QStringLiteral("( clique sur ta réponse)"),
                                     police("Comic Sans MS", 13, true));
