@@ -52,8 +52,10 @@ void TstArret::un_signal_ferme_par_le_chemin_normal()
     const bool x11 = verrous_clavier::disponibles();
     verrous_clavier::Table utilisateur{}; // Num Lock on, Caps Lock off
     utilisateur[verrous_clavier::verr_num] = 1;
-    if (x11)
+    if (x11) {
         verrous_clavier::ecrit(utilisateur);
+        QCOMPARE(verrous_clavier::lit(), utilisateur);
+    }
 
     QProcess tavelo;
     tavelo.start(QStringLiteral(TAVELO_PROGRAMME), {});
