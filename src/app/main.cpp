@@ -1,18 +1,24 @@
 #include "U_general.h"
 #include "aleatoire.h"
 #include "arret_sur_signal.h"
+#include "ligne_de_commande.h"
 #include "polices.h"
 #include "programme.h"
 #include "ressources.h"
 #include "session_graphique.h"
+#include "zoom.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    const ligne_de_commande::Demande demande = ligne_de_commande::lit(argc, argv);
+    if (demande.statut)
+        return *demande.statut;
     if (!session_graphique::presente(argc, argv))
         return session_graphique::statut_sans_affichage;
     session_graphique::surveille_demarrage();
+    zoom::applique(demande.zoom, argc, argv);
     QApplication app(argc, argv);
     session_graphique::fin_du_demarrage();
     // The desktop entry the installation puts in share/applications: the
