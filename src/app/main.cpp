@@ -18,9 +18,9 @@ int main(int argc, char *argv[])
     if (!session_graphique::presente(argc, argv))
         return session_graphique::statut_sans_affichage;
     session_graphique::surveille_demarrage();
-    zoom::applique(demande.zoom, argc, argv);
     QApplication app(argc, argv);
     session_graphique::fin_du_demarrage();
+    zoom::applique(demande.zoom);
     // The desktop entry the installation puts in share/applications: the
     // desktop matches the windows to it (menu entry, icon, task bar).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tavelo"));

@@ -3,36 +3,20 @@
 #include <QGuiApplication>
 #include <QRegularExpression>
 #include <QScreen>
+#include <QtGui/private/qhighdpiscaling_p.h>
 
 #include <algorithm>
-#include <vector>
 
 namespace zoom {
 
 namespace {
-
-constexpr const char *variable_qt = "QT_SCALE_FACTOR";
-
-// The available area of the primary screen, as the toolkit would give it to
-// the real application: in logical pixels, after the desktop's own scaling
-// and any QT_SCALE_FACTOR. The toolkit removes the arguments it knows from
-// its argv, so it gets a copy.
-QSize surface_disponible(int argc, char *argv[])
-{
-    std::vector<char *> copie(argv, argv + argc);
-    copie.push_back(nullptr);
-    int compte = argc;
-    const QGuiApplication sonde(compte, copie.data());
-    const QScreen *ecran = QGuiApplication::primaryScreen();
-    return ecran ? ecran->availableGeometry().size() : taille_principale;
-}
 
 // The user's own factor for Qt, 1 when none; Qt ignores a value that is not
 // a positive number, and so does this.
 double echelle_de_l_utilisateur()
 {
     bool lu = false;
-    const double echelle = qEnvironmentVariable(variable_qt).toDouble(&lu);
+    const double echelle = qEnvironmentVariable("QT_SCALE_FACTOR").toDouble(&lu);
     return lu && echelle > 0 ? echelle : 1;
 }
 
@@ -62,11 +46,18 @@ std::optional<Reglage> lit(const QString &texte)
     return Reglage{facteur};
 }
 
-double applique(const Reglage &reglage, int argc, char *argv[])
+// The display's scale is Qt's global factor, the one QT_SCALE_FACTOR sets at
+// start; changing it in place spares starting the toolkit twice (once to
+// read the screen, once with the variable set), which costs tens of
+// milliseconds. Qt's own tests use the same entry.
+double applique(const Reglage &reglage)
 {
-    const double facteur = reglage.facteur ? *reglage.facteur : choisi(surface_disponible(argc, argv));
+    const QScreen *ecran = QGuiApplication::primaryScreen();
+    const double facteur = reglage.facteur ? *reglage.facteur
+                           : ecran         ? choisi(ecran->availableGeometry().size())
+                                           : 1;
     if (facteur != 1)
-        qputenv(variable_qt, QByteArray::number(echelle_de_l_utilisateur() * facteur));
+        QHighDpiScaling::setGlobalFactor(echelle_de_l_utilisateur() * facteur);
     return facteur;
 }
 

@@ -32,10 +32,11 @@ double choisi(QSize disponible);
 // comma ("1.5", "1,5"); anything else gives nothing.
 std::optional<Reglage> lit(const QString &texte);
 
-// Sets QT_SCALE_FACTOR for the QApplication built next: the factor asked
-// for, or for the automatic choice the one that suits the primary screen,
-// read by a short-lived QGuiApplication on a copy of the arguments; times
-// any scale factor the user already gave Qt. Returns the factor applied.
-double applique(const Reglage &reglage, int argc, char *argv[]);
+// Scales the display of the running application before its first window:
+// by the factor asked for, or for the automatic choice by the one that
+// suits the primary screen's available area, read in logical pixels (after
+// the desktop's own scaling and QT_SCALE_FACTOR); the factor multiplies
+// the user's QT_SCALE_FACTOR. Returns the factor applied.
+double applique(const Reglage &reglage);
 
 } // namespace zoom

@@ -128,23 +128,23 @@ void tst_zoom::echelle_appliquee_data()
 {
     // The screen as the platform shows it: its size in the desktop's
     // pixels and the desktop's own scale (3840 x 2160 device pixels at scale
-    // 2 are 1920 x 1080); QT_SCALE_FACTOR as the user left it.
+    // 2 are 1920 x 1080); QT_SCALE_FACTOR as the user left it. What comes
+    // out: the factor, and device pixels per design pixel on the screen.
     QTest::addColumn<QSize>("ecran");
     QTest::addColumn<double>("echelle_du_bureau");
     QTest::addColumn<QByteArray>("echelle_qt");
     QTest::addColumn<double>("demande");
     QTest::addColumn<double>("facteur");
-    QTest::addColumn<QByteArray>("echelle_posee");
+    QTest::addColumn<double>("pixels_par_pixel");
     QTest::newRow("desktop scale 2 on 3840 x 2160: chosen in logical pixels")
-        << QSize(1920, 1080) << 2.0 << QByteArray() << 0.0 << 1.75 << QByteArray("1.75");
+        << QSize(1920, 1080) << 2.0 << QByteArray() << 0.0 << 1.75 << 3.5;
     QTest::newRow("QT_SCALE_FACTOR 2 on 3840 x 2160: the two multiply")
-        << QSize(3840, 2160) << 1.0 << QByteArray("2") << 0.0 << 1.75 << QByteArray("3.5");
-    QTest::newRow("automatic at 1x leaves Qt's scale unset")
-        << QSize(800, 600) << 1.0 << QByteArray() << 0.0 << 1.0 << QByteArray();
-    QTest::newRow("a factor asked for does not look at the screen")
-        << QSize(800, 600) << 1.0 << QByteArray("1.5") << 2.0 << 2.0 << QByteArray("3");
-    QTest::newRow("a QT_SCALE_FACTOR Qt would ignore counts as 1")
-        << QSize(800, 600) << 1.0 << QByteArray("x") << 2.0 << 2.0 << QByteArray("2");
+        << QSize(3840, 2160) << 1.0 << QByteArray("2") << 0.0 << 1.75 << 3.5;
+    QTest::newRow("automatic at 1x") << QSize(800, 600) << 1.0 << QByteArray() << 0.0 << 1.0 << 1.0;
+    QTest::newRow("a factor asked for, whatever the screen")
+        << QSize(800, 600) << 1.0 << QByteArray("1.5") << 2.0 << 2.0 << 3.0;
+    QTest::newRow("a QT_SCALE_FACTOR Qt ignores counts as 1")
+        << QSize(800, 600) << 1.0 << QByteArray("x") << 2.0 << 2.0 << 2.0;
 }
 
 void tst_zoom::echelle_appliquee()
@@ -154,17 +154,21 @@ void tst_zoom::echelle_appliquee()
     QFETCH(QByteArray, echelle_qt);
     QFETCH(double, demande);
     QFETCH(double, facteur);
-    QFETCH(QByteArray, echelle_posee);
+    QFETCH(double, pixels_par_pixel);
     const auto configuration = configure_ecran_virtuel(ecran, echelle_du_bureau);
     QVERIFY(configuration);
     if (!echelle_qt.isEmpty())
         qputenv("QT_SCALE_FACTOR", echelle_qt);
-    const zoom::Reglage reglage{demande > 0 ? std::optional<double>(demande) : std::nullopt};
-    char nom[] = "tavelo";
+    int argc = 1;
+    char nom[] = "tst_zoom";
     char *argv[] = {nom, nullptr};
+    const QGuiApplication application(argc, argv);
+    const zoom::Reglage reglage{demande > 0 ? std::optional<double>(demande) : std::nullopt};
 
-    QCOMPARE(zoom::applique(reglage, 1, argv), facteur);
-    QCOMPARE(qgetenv("QT_SCALE_FACTOR"), echelle_posee.isEmpty() ? echelle_qt : echelle_posee);
+    QCOMPARE(zoom::applique(reglage), facteur);
+    const QScreen *principal = QGuiApplication::primaryScreen();
+    QCOMPARE(principal->devicePixelRatio(), pixels_par_pixel);
+    QCOMPARE(principal->geometry().size(), ecran * echelle_du_bureau / pixels_par_pixel);
 }
 
 // The choice counts with the main window's outer size at 1x: if its frame,

@@ -79,8 +79,8 @@ int main(int argc, char *argv[])
     }
 
     // The same start as the program's own entry.
-    zoom::applique(zoom::Reglage{facteur}, argc, argv);
     QApplication application(argc, argv);
+    zoom::applique(zoom::Reglage{facteur});
     installe_polices_de_substitution();
     Programme programme(std::make_unique<AleatoireHorloge>(graine));
     programme.demarre();
