@@ -61,7 +61,7 @@ void tst_zoom::choix_automatique()
 void tst_zoom::ligne_de_commande_data()
 {
     // statut -1: the run goes on, at `facteur` (0: the automatic choice);
-    // 0: `texte` is a pattern the output matches; 2: part of the error.
+    // 0: `texte` is part of the output; 2: part of the error.
     QTest::addColumn<QStringList>("arguments");
     QTest::addColumn<QString>("variable");
     QTest::addColumn<int>("statut");
@@ -95,8 +95,6 @@ void tst_zoom::ligne_de_commande_data()
                                      << "tavelo : TAVELO_ZOOM « nan » refusé : " + refus;
     QTest::newRow("--help, whatever the zoom")
         << QStringList{"--zoom", "x", "--help"} << QString() << 0 << 0.0 << "TAVELO_ZOOM";
-    QTest::newRow("--version") << QStringList{"--version"} << QString() << 0 << 0.0
-                               << QStringLiteral("^tavelo \\S+\n$");
 }
 
 void tst_zoom::ligne_de_commande()
@@ -113,7 +111,7 @@ void tst_zoom::ligne_de_commande()
         QCOMPARE(demande.zoom.facteur.value_or(0), facteur);
         QVERIFY(demande.sortie.isEmpty() && demande.erreur.isEmpty());
     } else if (statut == 0) {
-        QVERIFY2(demande.sortie.contains(QRegularExpression(texte)), qPrintable(demande.sortie));
+        QVERIFY2(demande.sortie.contains(texte), qPrintable(demande.sortie));
         QVERIFY(demande.erreur.isEmpty());
     } else {
         // One line on standard error and nothing else.
