@@ -24,7 +24,7 @@ QString nom_bouton(GenreBouton genre, const QWidget &fenetre)
 
 } // namespace
 
-BarreAccessible::BarreAccessible(TMarsCaption *barre) : QAccessibleWidget(barre, QAccessible::TitleBar)
+BarreAccessible::BarreAccessible(TMarsCaption *barre) : QAccessibleWidget(barre, QAccessible::ToolBar)
 {
 }
 
@@ -65,6 +65,13 @@ QAccessibleInterface *BarreAccessible::interface_bouton(GenreBouton genre) const
     if (id == 0)
         id = QAccessible::registerAccessibleInterface(new BoutonBarreAccessible(barre(), genre));
     return QAccessible::accessibleInterface(id);
+}
+
+// The widget covers the whole window to paint its frame; the bar is its top.
+QRect BarreAccessible::rect() const
+{
+    const QRect bande = barre()->disposition().barre;
+    return QRect(barre()->mapToGlobal(bande.topLeft()), bande.size());
 }
 
 int BarreAccessible::childCount() const

@@ -9,8 +9,8 @@
 
 class TMarsCaption;
 
-// The painted caption bar as a screen reader sees it: a title bar named by
-// the window's caption, holding the buttons it shows as push buttons with
+// The painted caption bar as a screen reader sees it: a tool bar (AT-SPI
+// has no title-bar role) named by the window's caption, holding the buttons it shows as push buttons with
 // their names ("Aide", "Réduire", "Agrandir", "Fermer"; "Restaurer" where
 // the button restores), left to right, which a press action works.
 class BarreAccessible : public QAccessibleWidget
@@ -20,6 +20,7 @@ public:
     ~BarreAccessible() override;
 
     QString text(QAccessible::Text t) const override;
+    QRect rect() const override;
     int childCount() const override;
     QAccessibleInterface *child(int index) const override;
     int indexOfChild(const QAccessibleInterface *enfant) const override;

@@ -105,7 +105,7 @@ QString premier_mal_nomme(QAccessibleInterface *i, QSet<QString> &noms)
 QAccessibleInterface *barre_de_titre(QAccessibleInterface *fenetre)
 {
     for (int n = 0; n < fenetre->childCount(); ++n) {
-        if (fenetre->child(n)->role() == QAccessible::TitleBar)
+        if (fenetre->child(n)->role() == QAccessible::ToolBar)
             return fenetre->child(n);
     }
     return nullptr;
