@@ -42,12 +42,15 @@ private:
     QByteArray m_propriete;
 };
 
-// A window made of a bare QWidget: Qt's own interfaces know only their own
-// window classes and would describe it as a plain client area.
+// A window of the program made of a bare QWidget: Qt describes it as a
+// plain client area. Qt's own classes (named Q...) built on a bare QWidget,
+// such as the menus' popups, keep their own interfaces, which Qt may look
+// for after this factory.
 bool fenetre_nue(const QString &classe, const QWidget *w)
 {
     const QMetaObject *meta = w->metaObject();
     return w->isWindow() && classe == QLatin1String(meta->className())
+           && !classe.startsWith(QLatin1Char('Q'))
            && meta->superClass() == &QWidget::staticMetaObject;
 }
 

@@ -32,6 +32,8 @@ private slots:
     void fenetres();
     void bouton_de_barre_ferme_sa_fenetre();
     void champs_du_test_nommes_par_leur_question();
+    void sous_menus_lisibles_data();
+    void sous_menus_lisibles();
     void une_nouvelle_question_est_annoncee();
     void verdicts_data();
     void verdicts();
@@ -228,6 +230,33 @@ void tst_accessibilite::bouton_de_barre_ferme_sa_fenetre()
     QVERIFY(lecon->geometry().contains(fermer->rect().center()));
     fermer->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
     QVERIFY(!lecon->isVisible());
+}
+
+void tst_accessibilite::sous_menus_lisibles_data()
+{
+    QTest::addColumn<QString>("menu");
+    QTest::addColumn<QString>("entree");
+    QTest::newRow("Test") << "Test" << "test à l'écran";
+    QTest::newRow("Aide") << "Aide" << "A propos...";
+}
+
+// A submenu's entries lie in the popup under its item of the menu bar.
+void tst_accessibilite::sous_menus_lisibles()
+{
+    QFETCH(QString, menu);
+    QFETCH(QString, entree);
+    QAccessibleInterface *principale = QAccessible::queryAccessibleInterface(&m_programme->general());
+    QAccessibleInterface *barre = nullptr;
+    for (int n = 0; n < principale->childCount(); ++n) {
+        if (principale->child(n)->role() == QAccessible::MenuBar)
+            barre = principale->child(n);
+    }
+    QVERIFY(barre);
+    const int rang = noms_des_enfants(barre).indexOf(menu);
+    QVERIFY(rang >= 0);
+    QAccessibleInterface *item = barre->child(rang);
+    QCOMPARE(item->childCount(), 1);
+    QVERIFY(noms_des_enfants(item->child(0)).contains(entree));
 }
 
 // Each showing draws a new test: the fields' names follow the questions
