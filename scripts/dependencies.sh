@@ -11,6 +11,9 @@ tavelo_packages=(
 tavelo_test_packages=(
   dpkg-dev file desktop-file-utils appstream
 )
+# The accessibility test switches Qt's accessibility on through its private
+# platform interface.
+tavelo_packages+=(qt6-base-private-dev)
 
 # With "tests", the test tools as well.
 tavelo_install_dependencies() {

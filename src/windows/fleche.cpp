@@ -10,6 +10,8 @@ TFleche::TFleche(QWidget *parent) : QLabel(parent)
 {
     setPixmap(image());
     setCursor(Qt::PointingHandCursor);
+    // "Clique sur la flèche:" says which picture to click.
+    setAccessibleName(QStringLiteral("flèche"));
 }
 
 QPixmap TFleche::image()
