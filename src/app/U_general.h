@@ -12,6 +12,7 @@
 
 class Exercice;
 class FenetreAide;
+class FenetreReimpression;
 class QKeyEvent;
 class QPushButton;
 class QTimer;
@@ -107,6 +108,7 @@ private:
     void regle2Click();
     void regle3Click();
     void Imprimeruntest1Click();
+    void Reimprimerunefeuille1Click();
     void testlcran1Click();
     void m_optionsClick();
     void lisezmoi1Click();
@@ -126,6 +128,7 @@ private:
     QTimer *m_timer_panel_actif = nullptr;
     QTimer *m_timer_fin_bravo = nullptr;
     FenetreAide *m_aide = nullptr;
+    FenetreReimpression *m_reimpression = nullptr;
     std::unique_ptr<Exercice> m_exercice;
     bool m_deja_montree = false;
     bool m_clavier_rendu = false;

@@ -50,6 +50,7 @@ private:
     void FormCreate();
     void EditChange(int n);
     void CheckBox1Click(bool coche);
+    void CheckBox_corrigeClick(bool coche);
     void RadioButtonClick(int niveau); // RadioButton1Click .. RadioButton4Click
     void Button3Click();               // "Appliquer"
     void Button2Click();               // "Par défaut"
@@ -61,6 +62,7 @@ private:
     QWidget *m_principale;
     RepertoireControles<QLineEdit> m_champs; // Edit1..Edit37
     QCheckBox *m_eviter_retenues = nullptr; // CheckBox1
+    QCheckBox *m_imprimer_corrige = nullptr; // CheckBox_corrige
     // The restart choices by the level they restart, 0 "continuer la partie".
     std::array<QRadioButton *, 4> m_choix{};
     QAbstractButton *m_appliquer = nullptr;  // Button4
