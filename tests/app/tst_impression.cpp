@@ -51,10 +51,13 @@ struct FauxService : ServiceImpression
 
 enum Etape { aucune, creation, ecriture, fermeture };
 
-// The real files, with one step failing as the system would fail it in the
-// folders that start with a prefix; a failed write leaves half a file.
+// The real files inside one folder, with one step failing as the system
+// would fail it in the folders that start with a prefix; a failed write
+// leaves half a file. A file asked for outside is refused and noted.
 struct FichiersPieges : SystemeFichiers
 {
+    QString enclos;
+    QStringList dehors;
     Etape etape = aucune;
     int erreur = 0;
     QString prefixe;
@@ -62,6 +65,10 @@ struct FichiersPieges : SystemeFichiers
 
     int cree(const QString &chemin) override
     {
+        if (!chemin.startsWith(enclos + '/')) {
+            dehors << chemin;
+            return -EACCES;
+        }
         const bool piege = etape != aucune && chemin.startsWith(prefixe);
         if (piege && etape == creation)
             return -erreur;
@@ -236,7 +243,6 @@ void TestImpression::destination()
     else
         qputenv("HOME", (maison == "/" ? maison : racine.filePath(maison)).toLocal8Bit());
     qputenv("XDG_CONFIG_HOME", racine.filePath("maison/.config").toLocal8Bit());
-    const QStringList a_la_racine = QDir::root().entryList({"Test Tavelo*"});
 
     FauxService service;
     if (ou_echoue == 0)
@@ -247,6 +253,7 @@ void TestImpression::destination()
     if (!imprimantes.isEmpty() && imprimantes.first() != "!")
         service.etat.par_defaut = imprimantes.first();
     FichiersPieges fichiers;
+    fichiers.enclos = racine.filePath("maison");
     fichiers.etape = Etape(etape);
     fichiers.erreur = erreur;
     fichiers.prefixe = racine.filePath(piege);
@@ -277,7 +284,7 @@ void TestImpression::destination()
         QVERIFY(pdf.open(QIODevice::ReadOnly));
         QCOMPARE(pages_du_pdf(pdf.readAll()), 2);
     }
-    QCOMPARE(QDir::root().entryList({"Test Tavelo*"}), a_la_racine);
+    QCOMPARE(fichiers.dehors, QStringList());
 }
 
 // The key holds, under each question of the sheet and in the same cell,
