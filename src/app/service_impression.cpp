@@ -5,6 +5,8 @@
 
 #include <sys/socket.h>
 
+#include <algorithm>
+
 namespace {
 
 // The few parts of the CUPS library used here, as its stable interface
@@ -26,6 +28,7 @@ struct DestinationCups
 
 constexpr int http_continue = 100;
 constexpr int dernier_statut_ipp_reussi = 0x00ff;
+constexpr int erreur_interne = 0x0500;
 
 // IPP status codes a refused job comes back with, in French.
 QString raison_du_refus(int statut)
@@ -41,6 +44,8 @@ QString raison_du_refus(int statut)
         return QStringLiteral("l'imprimante n'existe plus sur le service d'impression");
     case 0x040A: // document format not supported
         return QStringLiteral("l'imprimante ne sait pas imprimer un document PDF");
+    case erreur_interne:
+        return QStringLiteral("le service d'impression a rencontré une erreur interne");
     case 0x0502: // service unavailable
     case 0x0505: // temporary error
     case 0x0507: // busy
@@ -89,12 +94,8 @@ public:
 
     QString empechement(const QString &imprimante) override
     {
-        const QPrinterInfo info = QPrinterInfo::printerInfo(imprimante);
-        if (info.isNull())
+        if (QPrinterInfo::printerInfo(imprimante).isNull())
             return QStringLiteral("L'imprimante %1 n'existe plus.").arg(nomme(imprimante));
-        if (info.state() == QPrinter::Error || info.state() == QPrinter::Aborted)
-            return QStringLiteral("L'imprimante %1 signale une panne.").arg(nomme(imprimante));
-
         const QByteArray nom = imprimante.section(QLatin1Char('/'), 0, 0).toLocal8Bit();
         DestinationCups *destination = m_cupsGetNamedDest(nullptr, nom.constData(), nullptr);
         if (!destination)
@@ -109,6 +110,8 @@ public:
             raison = QStringLiteral("L'imprimante %1 refuse les travaux d'impression.");
         else if (option("printer-state") == "5") // stopped
             raison = QStringLiteral("L'imprimante %1 est arrêtée.");
+        else if (QPrinterInfo::printerInfo(imprimante).state() == QPrinter::Error)
+            raison = QStringLiteral("L'imprimante %1 signale une panne.");
         m_cupsFreeDests(1, destination);
         return raison.isEmpty() ? raison : raison.arg(nomme(imprimante));
     }
@@ -128,18 +131,21 @@ public:
                                             nullptr);
         if (travail == 0)
             return refus(imprimante, m_cupsLastError());
+        // A job the queue took but whose document did not arrive whole is
+        // cancelled, so that nothing half sent waits in the queue.
+        int statut = 0;
         if (m_cupsStartDocument(nullptr, nom.constData(), travail, intitule.constData(),
                                 "application/pdf", 1)
                 != http_continue
             || m_cupsWriteRequestData(nullptr, pdf.constData(), size_t(pdf.size()))
-                   != http_continue) {
-            const int statut = m_cupsLastError();
+                   != http_continue)
+            statut = std::max(m_cupsLastError(), erreur_interne);
+        else
+            statut = m_cupsFinishDocument(nullptr, nom.constData());
+        if (statut > dernier_statut_ipp_reussi) {
             m_cupsCancelJob2(nullptr, nom.constData(), travail, 1);
             return refus(imprimante, statut);
         }
-        const int statut = m_cupsFinishDocument(nullptr, nom.constData());
-        if (statut > dernier_statut_ipp_reussi)
-            return refus(imprimante, statut);
         return {true, {}};
     }
 
