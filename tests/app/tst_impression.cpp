@@ -191,8 +191,6 @@ void TestImpression::destination_data()
     QTest::newRow("documents and home read-only")
         << aucune_imprimante << "" << 0 << "maison" << int(creation) << EROFS << "maison" << ""
         << QStringList{"Documents : le disque est en lecture seule ; dans ", "maison : le disque est en lecture seule."};
-    QTest::newRow("permission denied") << aucune_imprimante << "" << 0 << "maison" << int(creation) << EACCES
-                                       << "maison" << "" << QStringList{"permission refusée"};
     QTest::newRow("disk full while writing")
         << une << refus << 2 << "maison" << int(ecriture) << ENOSPC << "maison" << ""
         << QStringList{refus, "La feuille de test, avec son corrigé, n'a pas pu être enregistrée : dans ",

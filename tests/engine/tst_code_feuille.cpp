@@ -42,8 +42,6 @@ void TestCodeFeuille::lecture_data()
     QTest::newRow("as printed") << texte << true << "";
     QTest::newRow("lower case, spaces, the word Feuille")
         << " feuille " + texte.toLower().replace('-', ' ') << true << "";
-    QTest::newRow("letters O and I for digits")
-        << QString(texte).replace('0', 'O').replace('1', 'I') << true << "";
     QTest::newRow("empty") << "  " << false << "Tapez le code";
     QTest::newRow("one symbol short") << texte.chopped(1) << false << "a 7 caractères";
     QTest::newRow("a letter no code holds") << "4K7Q-2MU" << false << "« U »";
@@ -102,8 +100,6 @@ void TestCodeFeuille::reimpression()
 
     const Tableau<int, 40> avant = etat.composition_test;
     const FeuilleCodee feuille = nouvelle_feuille(etat, hasard);
-    QCOMPARE(feuille.code.avec_retenues, retenues);
-    QCOMPARE(feuille.code.empreinte == 0, composition.isEmpty());
     QCOMPARE(etat.composition_test, feuille.ordre);
     QVERIFY(std::is_permutation(avant.begin(), avant.end(), feuille.ordre.begin()));
 
