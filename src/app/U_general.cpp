@@ -5,6 +5,7 @@
 #include "fenetre_aide.h"
 #include "fenetre_reimpression.h"
 #include "impression_test.h"
+#include "U_options.h"
 #include "marsCap.h"
 #include "touches.h"
 #include "verrous_clavier.h"
@@ -144,7 +145,9 @@ void Tgeneral::regle3Click()
 
 void Tgeneral::Imprimeruntest1Click()
 {
-    imprime_et_informe(nouvelle_feuille(m_etat, m_hasard), m_etat.imprimer_corrige, this);
+    const auto *options = qobject_cast<const Toptions *>(m_fenetres.options);
+    imprime_et_informe(nouvelle_feuille(m_etat, m_hasard), !options || options->imprime_corrige(),
+                       this);
 }
 
 void Tgeneral::Reimprimerunefeuille1Click()

@@ -67,6 +67,7 @@ void FenetreReimpression::imprime()
     if (!reimpression.feuille) {
         m_erreur->setText(reimpression.erreur);
         m_erreur->show();
+        adjustSize(); // room for the message's lines
         m_code->setFocus();
         m_code->selectAll();
         return;

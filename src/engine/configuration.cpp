@@ -42,7 +42,6 @@ void Configuration::remplit()
     for (int n = catalogue::premier_type; n <= catalogue::dernier_type; ++n)
         ecrit(n, m_compte_par_type[n]);
     m_formulaire.eviter_retenues = !m_etat.avec_retenues;
-    m_formulaire.imprimer_corrige = m_etat.imprimer_corrige;
     ecrit(champ_max_avec_calcul, m_etat.max_avec_calcul);
     ecrit(champ_max_sans_calcul, m_etat.max_sans_calcul);
     ecrit(champ_vitesse, int(m_etat.vitesse_ciblage * 10));
@@ -52,12 +51,6 @@ void Configuration::CheckBox1Click(bool coche)
 {
     m_formulaire.eviter_retenues = coche;
     m_etat.avec_retenues = !coche;
-}
-
-void Configuration::CheckBox_corrigeClick(bool coche)
-{
-    m_formulaire.imprimer_corrige = coche;
-    m_etat.imprimer_corrige = coche;
 }
 
 void Configuration::rectifier_erreurs()
@@ -136,7 +129,6 @@ void Configuration::retablit_defauts()
 {
     m_etat.composition_test = tables::composition_test_par_defaut;
     m_etat.avec_retenues = false;
-    m_etat.imprimer_corrige = true;
     m_etat.max_avec_calcul = maximum_minimal;
     m_etat.max_sans_calcul = maximum_minimal;
     m_etat.vitesse_ciblage = vitesse_par_defaut / 10.0;

@@ -12,7 +12,6 @@ struct FormulaireOptions
 {
     Tableau<QString, champ_options::nombre_de_champs> champs; // Edit1 .. Edit37
     bool eviter_retenues = true;                              // CheckBox1
-    bool imprimer_corrige = true;                             // CheckBox_corrige
     int redemarrage = 0; // the level to restart on "Appliquer"; 0 "continuer la partie"
 
     friend bool operator==(const FormulaireOptions &, const FormulaireOptions &) = default;
@@ -37,8 +36,6 @@ public:
     void remplit();
     // "Eviter les retenues" acts at once.
     void CheckBox1Click(bool coche);
-    // "Imprimer le corrigé" acts at once too.
-    void CheckBox_corrigeClick(bool coche);
     // First half of "Appliquer": fills empty fields, raises the maxima to
     // what the counts need, and puts a column that does not total 20 back
     // to the default composition.

@@ -7,7 +7,6 @@ void EtatPartage::charge_valeurs_de_depart()
     repartition = tables::repartition_par_defaut;
     composition_test = tables::composition_test_par_defaut;
     avec_retenues = false;
-    imprimer_corrige = true;
     max_avec_calcul = 9;
     max_sans_calcul = 9;
     vitesse_ciblage = 2.0;

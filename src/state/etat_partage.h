@@ -40,15 +40,11 @@ struct EtatPartage
     int max_avec_calcul = 0;
     int max_sans_calcul = 0;
     bool avec_retenues = false;
-    // Whether a printed sheet is followed by its answer key; the options
-    // dialog's box "Imprimer le corrigé", checked at every start.
-    bool imprimer_corrige = false;
 
     // The keyboard state as found at start, handed back at the end.
     std::array<unsigned char, 256> etat_clavier{};
 
     // The defaults of the start step: weights and test composition copied
-    // from their constant tables, maxima 9, carries avoided, speed 2.0,
-    // the answer key printed.
+    // from their constant tables, maxima 9, carries avoided, speed 2.0.
     void charge_valeurs_de_depart();
 };

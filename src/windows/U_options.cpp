@@ -22,6 +22,11 @@ Toptions::Toptions(const ContexteFenetre &contexte)
     relie_controles();
 }
 
+bool Toptions::imprime_corrige() const
+{
+    return m_imprimer_corrige->isChecked();
+}
+
 QLineEdit *Toptions::edt(int n) const
 {
     return m_champs(QStringLiteral("edit%1").arg(n));
@@ -32,7 +37,6 @@ void Toptions::relie_controles()
     for (int n = 1; n <= champ_options::nombre_de_champs; ++n)
         connect(edt(n), &QLineEdit::textChanged, this, [this, n] { EditChange(n); });
     connect(m_eviter_retenues, &QCheckBox::clicked, this, &Toptions::CheckBox1Click);
-    connect(m_imprimer_corrige, &QCheckBox::clicked, this, &Toptions::CheckBox_corrigeClick);
     for (int niveau = 0; niveau < int(m_choix.size()); ++niveau)
         connect(m_choix[niveau], &QRadioButton::clicked, this,
                 [this, niveau] { RadioButtonClick(niveau); });
@@ -91,11 +95,6 @@ void Toptions::CheckBox1Click(bool coche)
     m_configuration.CheckBox1Click(coche);
 }
 
-void Toptions::CheckBox_corrigeClick(bool coche)
-{
-    m_configuration.CheckBox_corrigeClick(coche);
-}
-
 void Toptions::RadioButtonClick(int niveau)
 {
     m_configuration.formulaire().redemarrage = niveau;
@@ -115,6 +114,7 @@ void Toptions::Button3Click()
 void Toptions::Button2Click()
 {
     m_configuration.retablit_defauts();
+    m_imprimer_corrige->setChecked(true);
     montre_formulaire();
 }
 
@@ -130,6 +130,5 @@ void Toptions::montre_formulaire()
         if (edt(n)->text() != f.champs[n])
             edt(n)->setText(f.champs[n]);
     m_eviter_retenues->setChecked(f.eviter_retenues);
-    m_imprimer_corrige->setChecked(f.imprimer_corrige);
     m_choix[f.redemarrage]->setChecked(true);
 }

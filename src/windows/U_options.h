@@ -31,6 +31,10 @@ public:
 
     void setVisible(bool visible) override;
 
+    // "Imprimer le corrigé": whether a printed sheet is followed by its
+    // answer key. Checked at every start; kept nowhere else.
+    bool imprime_corrige() const;
+
 protected:
     bool eventFilter(QObject *objet, QEvent *event) override;
 
@@ -50,7 +54,6 @@ private:
     void FormCreate();
     void EditChange(int n);
     void CheckBox1Click(bool coche);
-    void CheckBox_corrigeClick(bool coche);
     void RadioButtonClick(int niveau); // RadioButton1Click .. RadioButton4Click
     void Button3Click();               // "Appliquer"
     void Button2Click();               // "Par défaut"

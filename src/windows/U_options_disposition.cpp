@@ -215,6 +215,7 @@ void Toptions::cree_boutons(QWidget *client)
                                QStringLiteral("CheckBox_corrige"));
     m_imprimer_corrige->setAccessibleName(QStringLiteral("Imprimer le corrigé"));
     m_imprimer_corrige->setGeometry(404, 388, 228, hauteur_ligne);
+    m_imprimer_corrige->setChecked(true);
 }
 
 void Toptions::legende_de(QWidget *legende, QAbstractButton *bouton)
