@@ -1,4 +1,6 @@
 #include "aleatoire.h"
+#include "code_feuille.h"
+#include "enregistrement_pdf.h"
 #include "etat_partage.h"
 #include "feuille_test.h"
 #include "impression_test.h"
@@ -9,7 +11,7 @@
 #include <QtTest>
 
 // Costs of the two tests: choosing 40 questions, and the printed sheet
-// from the draw to the PDF on disk. Run offscreen.
+// with its key from the draw to the PDF on disk. Run offscreen.
 class bench_Test : public QObject
 {
     Q_OBJECT
@@ -17,7 +19,7 @@ class bench_Test : public QObject
 private slots:
     void initTestCase() { installe_polices_de_substitution(); }
     void sujetDeQuaranteQuestions();
-    void feuilleEnPdf();
+    void feuilleEtCorrigeEnPdf();
 };
 
 void bench_Test::sujetDeQuaranteQuestions()
@@ -31,19 +33,22 @@ void bench_Test::sujetDeQuaranteQuestions()
     }
 }
 
-// A new day for each round, so that every sheet gets the day's first name.
-void bench_Test::feuilleEnPdf()
+// From the menu's click to the PDF on disk: a new sheet and its key drawn,
+// laid on two pages and written. A new day for each round, so that every
+// sheet gets the day's first name.
+void bench_Test::feuilleEtCorrigeEnPdf()
 {
     EtatPartage etat;
     etat.charge_valeurs_de_depart();
     AleatoireHorloge hasard(5);
     QTemporaryDir dossier;
+    const DossiersPossibles ou{{dossier.path()}, {}};
     QDate jour(2026, 1, 1);
     QBENCHMARK {
-        const SujetTest sujet = compose_test(etat, hasard, 9, 9);
-        const SortieFeuille sortie =
-            enregistre_feuille_en_pdf(feuille_test::dessine(sujet.questions), dossier.path(), jour);
-        QVERIFY(sortie.reussie);
+        const QList<QPicture> pages = pages_de_la_feuille(nouvelle_feuille(etat, hasard), true);
+        const Enregistrement e =
+            enregistre_pdf(en_pdf(pages, QPageSize(QPageSize::A4)), ou, jour, fichiers_du_systeme());
+        QVERIFY(!e.fichier.isEmpty());
         jour = jour.addDays(1);
     }
 }

@@ -3,7 +3,9 @@
 #include "barres_de_titre.h"
 #include "exercice.h"
 #include "fenetre_aide.h"
+#include "fenetre_reimpression.h"
 #include "impression_test.h"
+#include "U_options.h"
 #include "marsCap.h"
 #include "touches.h"
 #include "verrous_clavier.h"
@@ -83,6 +85,8 @@ void Tgeneral::cree_menu()
     QMenu *test = sous_menu("menu_test", QStringLiteral("Test"));
     entree(test, "Imprimeruntest1", QStringLiteral("Imprimer un test"),
            &Tgeneral::Imprimeruntest1Click);
+    entree(test, "Reimprimerunefeuille1", QStringLiteral("Réimprimer une feuille…"),
+           &Tgeneral::Reimprimerunefeuille1Click);
     entree(test, "testlcran1", QStringLiteral("test à l'écran"), &Tgeneral::testlcran1Click);
     entree(barre, "m_options", QStringLiteral("Options"), &Tgeneral::m_optionsClick);
     QMenu *aide = sous_menu("m_A_propos", QStringLiteral("Aide"));
@@ -141,7 +145,16 @@ void Tgeneral::regle3Click()
 
 void Tgeneral::Imprimeruntest1Click()
 {
-    imprime_un_test(m_etat, m_hasard, this);
+    const auto *options = qobject_cast<const Toptions *>(m_fenetres.options);
+    imprime_et_informe(nouvelle_feuille(m_etat, m_hasard), !options || options->imprime_corrige(),
+                       this);
+}
+
+void Tgeneral::Reimprimerunefeuille1Click()
+{
+    if (!m_reimpression)
+        m_reimpression = new FenetreReimpression(m_etat, this);
+    m_reimpression->ouvre();
 }
 
 void Tgeneral::testlcran1Click()

@@ -12,6 +12,7 @@
 
 class Exercice;
 class FenetreAide;
+class FenetreReimpression;
 class QKeyEvent;
 class QPushButton;
 class QTimer;
@@ -111,6 +112,7 @@ private:
     void regle2Click();
     void regle3Click();
     void Imprimeruntest1Click();
+    void Reimprimerunefeuille1Click();
     void testlcran1Click();
     void m_optionsClick();
     void lisezmoi1Click();
@@ -131,6 +133,7 @@ private:
     QTimer *m_timer_fin_bravo = nullptr;
     FenetreAide *m_aide = nullptr;
     TAnnonce *m_annonce = nullptr; // speaks the drill to assistive technology
+    FenetreReimpression *m_reimpression = nullptr;
     std::unique_ptr<Exercice> m_exercice;
     bool m_deja_montree = false;
     bool m_clavier_rendu = false;

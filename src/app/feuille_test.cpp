@@ -55,26 +55,60 @@ void dessine_grille(QPainter &p)
         p.drawLine(10, ligne_de_la_grille(k), 1610, ligne_de_la_grille(k));
 }
 
-} // namespace
-
-QPicture dessine(const Tableau<TexteTest, 40> &questions)
+// White page, frame and grid: what the sheet and its key share.
+void commence(QPainter &p)
 {
-    QPicture feuille;
-    QPainter p(&feuille);
     p.fillRect(QRect(QPoint(0, 0), taille - QSize(1, 1)), Qt::white);
     p.setPen(QPen(Qt::black, 1));
     p.setFont(police_de_la_feuille(petite_police));
     dessine_cadre(p);
     dessine_grille(p);
+}
 
-    // The questions run from left to right, then from top to bottom, on
-    // white so that no line crosses them.
+QPoint place_de_la_question(int n)
+{
+    const int j = (n - 1) % 5, k = (n - 1) / 5;
+    return {320 * j + 60, 250 + 595 * k / 2};
+}
+
+// The questions run from left to right, then from top to bottom, on white
+// so that no line crosses them.
+void ecrit_questions(QPainter &p, const Tableau<TexteTest, 40> &questions)
+{
+    p.save();
     p.setBackgroundMode(Qt::OpaqueMode);
     p.setBackground(Qt::white);
     p.setBrush(Qt::white);
-    for (int k = 0; k < 8; ++k)
-        for (int j = 0; j < 5; ++j)
-            ecrit(p, 320 * j + 60, 250 + 595 * k / 2, questions[5 * k + j + 1] + QLatin1Char('='));
+    for (int n = 1; n <= 40; ++n) {
+        const QPoint a = place_de_la_question(n);
+        ecrit(p, a.x(), a.y(), questions[n] + QLatin1Char('='));
+    }
+    p.restore();
+}
+
+// The scale and the code at the foot, in the small font.
+void ecrit_pied(QPainter &p, const QString &echelle, const QString &code)
+{
+    p.setFont(police_de_la_feuille(petite_police));
+    if (!echelle.isEmpty())
+        ecrit(p, 30, 2655, echelle);
+    p.drawText(place_du_code, Qt::AlignRight | Qt::AlignTop | Qt::TextSingleLine,
+               QStringLiteral("Feuille ") + code);
+}
+
+} // namespace
+
+QRect place_de_la_reponse(int n)
+{
+    return QRect(place_de_la_question(n) + QPoint(0, 80), QSize(260, 70));
+}
+
+QPicture dessine(const Tableau<TexteTest, 40> &questions, const QString &code)
+{
+    QPicture feuille;
+    QPainter p(&feuille);
+    commence(p);
+    ecrit_questions(p, questions);
 
     p.setFont(police_de_la_feuille(grande_police));
     ecrit(p, 40, 0, QStringLiteral("nom:"));
@@ -82,10 +116,31 @@ QPicture dessine(const Tableau<TexteTest, 40> &questions)
     p.drawEllipse(QRect(QPoint(1000, 10), QPoint(1549, 209)));
     ecrit(p, 1035, 60, QStringLiteral("note:"));
 
-    p.setFont(police_de_la_feuille(petite_police));
-    ecrit(p, 30, 2655, QStringLiteral("-2 points par erreur ou absence de réponse"));
+    ecrit_pied(p, QStringLiteral("-2 points par erreur ou absence de réponse"), code);
     p.end();
     return feuille;
+}
+
+QPicture dessine_corrige(const SujetTest &sujet, const QString &code)
+{
+    QPicture corrige;
+    QPainter p(&corrige);
+    commence(p);
+    ecrit_questions(p, sujet.questions);
+
+    QFont gras = police_de_la_feuille(petite_police);
+    gras.setBold(true);
+    p.setFont(gras);
+    for (int n = 1; n <= 40; ++n)
+        p.drawText(place_de_la_reponse(n), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                   sujet.reponses[n]);
+
+    p.setFont(police_de_la_feuille(grande_police));
+    ecrit(p, 40, 60, QStringLiteral("Corrigé"));
+
+    ecrit_pied(p, {}, code);
+    p.end();
+    return corrige;
 }
 
 QRect place_sur_la_page(QSize page)

@@ -1,55 +1,41 @@
 #include "impression_test.h"
 
+#include "enregistrement_pdf.h"
 #include "feuille_test.h"
-#include "sujet_test.h"
+#include "service_impression.h"
 
+#include <QBuffer>
 #include <QDesktopServices>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QMessageBox>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QPrinter>
-#include <QPrinterInfo>
-#include <QStandardPaths>
 #include <QUrl>
 
 namespace {
 
-// The printed sheet's questions use maxima of 9, whatever the settings.
-constexpr int max_de_la_feuille = 9;
+const QString titre_du_document = QStringLiteral("Test Tavelo");
 
-// More sheets on one day than anyone prints: the search for a free name
-// stops there.
-constexpr int exemplaires_max_par_jour = 9999;
-
-QString nom_du_fichier(QDate jour, int exemplaire)
+// Why the default printer was not used, or empty when the job went to it.
+QString essaie_d_imprimer(const QList<QPicture> &pages, ServiceImpression &service)
 {
-    const QString date = jour.toString(Qt::ISODate);
-    return exemplaire == 1 ? QStringLiteral("Test Tavelo %1.pdf").arg(date)
-                           : QStringLiteral("Test Tavelo %1 (%2).pdf").arg(date).arg(exemplaire);
-}
+    const InventaireImprimantes inventaire = service.inventaire();
+    if (!inventaire.panne.isEmpty())
+        return inventaire.panne;
+    if (inventaire.imprimantes.isEmpty())
+        return QStringLiteral("Aucune imprimante n'est installée.");
+    if (inventaire.par_defaut.isEmpty())
+        return QStringLiteral("Aucune imprimante n'est choisie par défaut parmi celles qui sont "
+                              "installées (%1).")
+            .arg(inventaire.imprimantes.join(QStringLiteral(", ")));
 
-SortieFeuille echec_d_ecriture(const QString &dossier, const QString &raison)
-{
-    return {false,
-            QStringLiteral("La feuille de test n'a pas pu être enregistrée dans %1 : %2.")
-                .arg(QDir::toNativeSeparators(dossier), raison),
-            {}};
-}
-
-// Opens a file under the first free name of the day; never an existing one.
-bool ouvre_un_nouveau_fichier(QFile &fichier, const QString &dossier, QDate jour)
-{
-    for (int exemplaire = 1; exemplaire <= exemplaires_max_par_jour; ++exemplaire) {
-        fichier.setFileName(QDir(dossier).filePath(nom_du_fichier(jour, exemplaire)));
-        if (fichier.open(QIODevice::WriteOnly | QIODevice::NewOnly))
-            return true;
-        if (!fichier.exists())
-            return false;
-    }
-    return false;
+    const QString imprimante = inventaire.par_defaut;
+    const QString empechement = service.empechement(imprimante);
+    if (!empechement.isEmpty())
+        return empechement;
+    const ReponseImpression reponse =
+        service.imprime(imprimante, titre_du_document, en_pdf(pages, service.format(imprimante)));
+    return reponse.acceptee ? QString() : reponse.raison;
 }
 
 void montre_message(QWidget *fenetre, const SortieFeuille &sortie)
@@ -58,11 +44,12 @@ void montre_message(QWidget *fenetre, const SortieFeuille &sortie)
     if (!boite) {
         boite = new QMessageBox(fenetre);
         boite->setObjectName(QStringLiteral("message_impression"));
+        boite->setAccessibleName(QStringLiteral("Message d'impression"));
         boite->setWindowTitle(QStringLiteral("Imprimer un test"));
         boite->setStandardButtons(QMessageBox::Ok);
         boite->setWindowModality(Qt::NonModal);
     }
-    boite->setIcon(sortie.reussie ? QMessageBox::Information : QMessageBox::Warning);
+    boite->setIcon(sortie.fichier.isEmpty() ? QMessageBox::Warning : QMessageBox::Information);
     boite->setText(sortie.message);
     boite->show();
     boite->raise();
@@ -70,80 +57,70 @@ void montre_message(QWidget *fenetre, const SortieFeuille &sortie)
 
 } // namespace
 
-SortieFeuille imprime_feuille(const QPicture &feuille, QPrinter &imprimante)
+QList<QPicture> pages_de_la_feuille(const FeuilleCodee &feuille, bool avec_corrige)
 {
-    QPainter peintre;
-    if (!peintre.begin(&imprimante))
-        return {false,
-                QStringLiteral("La feuille de test n'a pas pu être imprimée sur %1.")
-                    .arg(imprimante.printerName()),
-                {}};
-    feuille_test::pose(peintre, QSize(imprimante.width(), imprimante.height()), feuille);
-    if (!peintre.end())
-        return {false,
-                QStringLiteral("L'impression de la feuille de test sur %1 a échoué.")
-                    .arg(imprimante.printerName()),
-                {}};
-    return {true, {}, {}};
+    const QString code = feuille.code.texte();
+    QList<QPicture> pages{feuille_test::dessine(feuille.sujet.questions, code)};
+    if (avec_corrige)
+        pages << feuille_test::dessine_corrige(feuille.sujet, code);
+    return pages;
 }
 
-SortieFeuille enregistre_feuille_en_pdf(const QPicture &feuille, const QString &dossier,
-                                        QDate jour)
+QByteArray en_pdf(const QList<QPicture> &pages, const QPageSize &format)
 {
-    QFile fichier;
-    if (!ouvre_un_nouveau_fichier(fichier, dossier, jour))
-        return echec_d_ecriture(dossier, fichier.errorString());
-
-    QPdfWriter pdf(&fichier);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
+    QByteArray octets;
+    QBuffer tampon(&octets);
+    tampon.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&tampon);
+    pdf.setPageSize(format);
     pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
     pdf.setTitle(QStringLiteral("Test sur l'addition et la soustraction des nombres relatifs"));
     pdf.setCreator(QStringLiteral("Tavelo"));
-    QPainter peintre;
-    bool ecrit = peintre.begin(&pdf);
-    if (ecrit) {
-        feuille_test::pose(peintre, QSize(pdf.width(), pdf.height()), feuille);
-        ecrit = peintre.end();
+    QPainter peintre(&pdf);
+    for (qsizetype i = 0; i < pages.size(); ++i) {
+        if (i > 0)
+            pdf.newPage();
+        feuille_test::pose(peintre, QSize(pdf.width(), pdf.height()), pages[i]);
     }
-    fichier.close();
-    if (!ecrit || fichier.error() != QFileDevice::NoError) {
-        const QString raison = fichier.errorString();
-        fichier.remove();
-        return echec_d_ecriture(dossier, raison);
-    }
-    const QString chemin = QDir::toNativeSeparators(fichier.fileName());
-    return {true,
-            QStringLiteral("Aucune imprimante n'est installée.\n"
-                           "La feuille de test a été enregistrée dans :\n%1")
-                .arg(chemin),
-            fichier.fileName()};
+    peintre.end();
+    return octets;
 }
 
-QString dossier_des_documents()
+SortieFeuille imprime_ou_enregistre(const QList<QPicture> &pages, const MoyensImpression &moyens)
 {
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!documents.isEmpty() && QFileInfo(documents).isDir())
-        return documents;
-    return QDir::homePath();
+    const QString raison = essaie_d_imprimer(pages, moyens.service);
+    if (raison.isEmpty())
+        return {true, {}, {}};
+
+    const bool avec_corrige = pages.size() > 1;
+    const Enregistrement enregistrement =
+        enregistre_pdf(en_pdf(pages, QPageSize(QPageSize::A4)), moyens.dossiers, moyens.jour,
+                       moyens.fichiers);
+    if (enregistrement.fichier.isEmpty())
+        return {false, {},
+                QStringLiteral("%1\n%2 n'a pas pu être enregistrée : %3.")
+                    .arg(raison,
+                         avec_corrige ? QStringLiteral("La feuille de test, avec son corrigé,")
+                                      : QStringLiteral("La feuille de test"),
+                         enregistrement.echec)};
+    return {false, enregistrement.fichier,
+            QStringLiteral("%1\n%2 dans :\n%3")
+                .arg(raison,
+                     avec_corrige
+                         ? QStringLiteral("La feuille de test et son corrigé ont été enregistrés")
+                         : QStringLiteral("La feuille de test a été enregistrée"),
+                     QDir::toNativeSeparators(enregistrement.fichier))};
 }
 
-void imprime_un_test(EtatPartage &etat, SourceAleatoire &hasard, QWidget *fenetre)
+void imprime_et_informe(const FeuilleCodee &feuille, bool avec_corrige, QWidget *fenetre)
 {
-    const SujetTest sujet = compose_test(etat, hasard, max_de_la_feuille, max_de_la_feuille);
-    const QPicture feuille = feuille_test::dessine(sujet.questions);
-
-    SortieFeuille sortie;
-    const QPrinterInfo defaut = QPrinterInfo::defaultPrinter();
-    if (!defaut.isNull()) {
-        QPrinter imprimante(defaut, QPrinter::HighResolution);
-        imprimante.setDocName(QStringLiteral("Test Tavelo"));
-        sortie = imprime_feuille(feuille, imprimante);
-    } else {
-        sortie = enregistre_feuille_en_pdf(feuille, dossier_des_documents(),
-                                           QDate::currentDate());
-        if (sortie.reussie)
-            QDesktopServices::openUrl(QUrl::fromLocalFile(sortie.fichier));
-    }
+    const std::unique_ptr<ServiceImpression> service = service_du_systeme();
+    const DossiersPossibles dossiers = dossiers_d_enregistrement();
+    const SortieFeuille sortie =
+        imprime_ou_enregistre(pages_de_la_feuille(feuille, avec_corrige),
+                              {*service, fichiers_du_systeme(), dossiers, QDate::currentDate()});
+    if (!sortie.fichier.isEmpty())
+        QDesktopServices::openUrl(QUrl::fromLocalFile(sortie.fichier));
     if (!sortie.message.isEmpty())
         montre_message(fenetre, sortie);
 }

@@ -1,37 +1,51 @@
 #pragma once
 
+#include "code_feuille.h"
+
+#include <QByteArray>
 #include <QDate>
+#include <QPageSize>
+#include <QPicture>
 #include <QString>
 
-class QPicture;
-class QPrinter;
 class QWidget;
-class SourceAleatoire;
-struct EtatPartage;
+class ServiceImpression;
+class SystemeFichiers;
+struct DossiersPossibles;
 
-// Where a test sheet went, in words for the user: the message is empty
-// when the sheet simply went to the printer.
+// The pages of one print: the sheet, then its answer key when asked for.
+QList<QPicture> pages_de_la_feuille(const FeuilleCodee &feuille, bool avec_corrige);
+
+// Those pages as a PDF on paper of that size, each laid by the sheet's
+// placement rule.
+QByteArray en_pdf(const QList<QPicture> &pages, const QPageSize &format);
+
+// Where a print went. A print ends with the job taken by the default
+// printer, or a PDF written; the message, empty after a plain print, says
+// in French why the printer was not used and where the PDF went, or why
+// it could not be written.
 struct SortieFeuille
 {
-    bool reussie = false;
-    QString message;
+    bool imprimee = false;
     QString fichier; // the PDF written, if any
+    QString message;
 };
 
-// Prints the sheet on that printer, on one page, without a dialog.
-SortieFeuille imprime_feuille(const QPicture &feuille, QPrinter &imprimante);
+// What a print needs from the system, each part replaceable in tests.
+struct MoyensImpression
+{
+    ServiceImpression &service;
+    SystemeFichiers &fichiers;
+    const DossiersPossibles &dossiers;
+    QDate jour;
+};
 
-// Writes the sheet as an A4 PDF into that folder, named after the day
-// ("Test Tavelo 2026-05-12.pdf", then "... (2).pdf"...): an earlier sheet
-// is never replaced. A folder that cannot be written is reported.
-SortieFeuille enregistre_feuille_en_pdf(const QPicture &feuille, const QString &dossier,
-                                        QDate jour);
+// Prints the pages on the default printer; where the printer cannot be
+// used or refuses the job, saves them as an A4 PDF instead.
+SortieFeuille imprime_ou_enregistre(const QList<QPicture> &pages, const MoyensImpression &moyens);
 
-// The user's documents folder, or the home folder where there is none.
-QString dossier_des_documents();
-
-// "Imprimer un test": draws a new sheet from the shared test settings and
-// prints it on the default printer. Where there is no printer, the sheet
-// goes to a PDF in the documents folder, opened in the desktop's viewer.
-// Anything other than a plain print is told in a message over the window.
-void imprime_un_test(EtatPartage &etat, SourceAleatoire &hasard, QWidget *fenetre);
+// "Imprimer un test" and "Réimprimer une feuille…": prints that sheet (and
+// its key) with the system's means, opens a PDF written instead in the
+// desktop's viewer, and tells anything but a plain print in a message over
+// the window.
+void imprime_et_informe(const FeuilleCodee &feuille, bool avec_corrige, QWidget *fenetre);

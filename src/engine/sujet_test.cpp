@@ -43,7 +43,14 @@ QuestionTiree tire_question(SourceAleatoire &hasard, int type, bool avec_retenue
 SujetTest compose_test(EtatPartage &etat, SourceAleatoire &hasard, int max_avec_calcul,
                        int max_sans_calcul)
 {
-    hasard.melange(etat.composition_test, 40);
+    return compose_test(etat.composition_test, etat.avec_retenues, hasard, max_avec_calcul,
+                        max_sans_calcul);
+}
+
+SujetTest compose_test(Tableau<int, 40> &composition, bool avec_retenues, SourceAleatoire &hasard,
+                       int max_avec_calcul, int max_sans_calcul)
+{
+    hasard.melange(composition, 40);
 
     SujetTest sujet;
     Tableau<TexteTest, 40> cles;
@@ -54,8 +61,8 @@ SujetTest compose_test(EtatPartage &etat, SourceAleatoire &hasard, int max_avec_
         QuestionTiree q;
         int tirages = 0;
         do {
-            q = tire_question(hasard, etat.composition_test[n], etat.avec_retenues,
-                              max_avec_calcul, max_sans_calcul);
+            q = tire_question(hasard, composition[n], avec_retenues, max_avec_calcul,
+                              max_sans_calcul);
         } while (deja_posee(q.cle) && ++tirages < tirages_max_par_question);
         cles[n] = q.cle;
         sujet.questions[n] = q.texte;

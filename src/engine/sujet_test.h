@@ -30,3 +30,8 @@ inline constexpr int tirages_max_par_question = 1000;
 // always has them.
 SujetTest compose_test(EtatPartage &etat, SourceAleatoire &hasard, int max_avec_calcul,
                        int max_sans_calcul);
+
+// The same from a composition and a carry rule of one's own: shuffles that
+// composition in place, then draws.
+SujetTest compose_test(Tableau<int, 40> &composition, bool avec_retenues, SourceAleatoire &hasard,
+                       int max_avec_calcul, int max_sans_calcul);

@@ -23,6 +23,11 @@ Toptions::Toptions(const ContexteFenetre &contexte)
     relie_controles();
 }
 
+bool Toptions::imprime_corrige() const
+{
+    return m_imprimer_corrige->isChecked();
+}
+
 QLineEdit *Toptions::edt(int n) const
 {
     return m_champs(QStringLiteral("edit%1").arg(n));
@@ -105,6 +110,7 @@ void Toptions::Button3Click()
 void Toptions::Button2Click()
 {
     m_configuration.retablit_defauts();
+    m_imprimer_corrige->setChecked(true);
     montre_formulaire();
 }
 

@@ -32,6 +32,10 @@ public:
 
     void setVisible(bool visible) override;
 
+    // "Imprimer le corrigé": whether a printed sheet is followed by its
+    // answer key. Checked at every start; kept nowhere else.
+    bool imprime_corrige() const;
+
 protected:
     bool eventFilter(QObject *objet, QEvent *event) override;
 
@@ -62,6 +66,7 @@ private:
     QWidget *m_principale;
     RepertoireControles<QLineEdit> m_champs; // Edit1..Edit37
     QCheckBox *m_eviter_retenues = nullptr; // CheckBox1
+    QCheckBox *m_imprimer_corrige = nullptr; // CheckBox_corrige
     // The restart choices by the level they restart, 0 "continuer la partie".
     std::array<QRadioButton *, 4> m_choix{};
     QAbstractButton *m_appliquer = nullptr;  // Button4

@@ -226,6 +226,13 @@ void Toptions::cree_boutons(QWidget *client)
     m_appliquer = bouton("Button4", QStringLiteral("Appliquer"), QRect(400, 348, 112, 28));
     m_par_defaut = bouton("Button5", QStringLiteral("Par défaut"), QRect(520, 348, 112, 28));
     m_quitter = bouton("Button1", QStringLiteral("quitter"), QRect(520, 420, 112, 28));
+
+    // Whether a printed test sheet is followed by its answer key.
+    m_imprimer_corrige = nomme(new QCheckBox(QStringLiteral("Imprimer le corrigé"), client),
+                               QStringLiteral("CheckBox_corrige"));
+    m_imprimer_corrige->setAccessibleName(QStringLiteral("Imprimer le corrigé"));
+    m_imprimer_corrige->setGeometry(404, 388, 228, hauteur_ligne);
+    m_imprimer_corrige->setChecked(true);
 }
 
 void Toptions::legende_de(QLabel *legende, QAbstractButton *bouton)

@@ -2,6 +2,7 @@
 #include "U_apropos.h"
 #include "U_general.h"
 #include "aleatoire.h"
+#include "code_feuille.h"
 #include "marsCap.h"
 #include "programme.h"
 #include "ressources.h"
@@ -10,6 +11,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QScopeGuard>
 #include <QPushButton>
@@ -199,7 +201,6 @@ void tst_fenetres::imprimer_un_test_sans_imprimante()
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &receveur, "ouvre");
     m_programme->demarre();
     action("Imprimeruntest1")->trigger();
-    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 
     QCOMPARE(receveur.recus.size(), 1);
     const QString pdf = receveur.recus.first().toLocalFile();
@@ -207,6 +208,20 @@ void tst_fenetres::imprimer_un_test_sans_imprimante()
     auto *message = m_programme->general().findChild<QMessageBox *>("message_impression");
     QVERIFY(message && message->isVisible() && !message->isModal());
     QVERIFY(message->text().contains(QDir::toNativeSeparators(pdf)));
+
+    // A mistyped code is explained and nothing is printed; a right one
+    // prints the sheet again.
+    action("Reimprimerunefeuille1")->trigger();
+    auto *dialogue = m_programme->general().findChild<QWidget *>("reimpression");
+    QVERIFY(dialogue && dialogue->isVisible());
+    for (const QString &code : {QStringLiteral("4K7Q"), CodeFeuille{5, false, 0}.texte()}) {
+        dialogue->findChild<QLineEdit *>("Edit_code")->setText(code);
+        dialogue->findChild<QPushButton *>("Button_reimprimer")->click();
+    }
+    QVERIFY(dialogue->findChild<QLabel *>("Label_erreur_code")->text().contains("a 7 caractères"));
+    QVERIFY(!dialogue->isVisible());
+    QCOMPARE(receveur.recus.size(), 2);
+    QDesktopServices::unsetUrlHandler(QStringLiteral("file"));
 }
 
 void tst_fenetres::aide_au_sommaire()

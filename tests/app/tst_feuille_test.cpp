@@ -1,4 +1,5 @@
 #include "feuille_test.h"
+#include "enregistrement_pdf.h"
 #include "impression_test.h"
 #include "polices.h"
 
@@ -33,7 +34,7 @@ QPicture feuille(int marquee = 0)
     q.remplit(QStringLiteral("1+1"));
     if (marquee > 0)
         q[marquee] = QStringLiteral("(-8)-(-8)");
-    return feuille_test::dessine(q);
+    return feuille_test::dessine(q, QStringLiteral("4K7Q-2MX"));
 }
 
 // The sheet in its own units (no page), or laid on a page of that size
@@ -166,9 +167,12 @@ void TestFeuilleTest::pdf_dates_sans_ecraser()
 {
     QTemporaryDir dossier;
     const QDate jour(2026, 5, 12);
-    const SortieFeuille premiere = enregistre_feuille_en_pdf(feuille(), dossier.path(), jour);
-    QVERIFY2(premiere.reussie, qPrintable(premiere.message));
-    QVERIFY(premiere.message.contains(QDir::toNativeSeparators(premiere.fichier)));
+    const auto enregistre = [&](const QPicture &f, const QString &ou) {
+        return enregistre_pdf(en_pdf({f}, QPageSize(QPageSize::A4)), {{ou}, {}}, jour,
+                              fichiers_du_systeme());
+    };
+    const Enregistrement premiere = enregistre(feuille(), dossier.path());
+    QVERIFY2(!premiere.fichier.isEmpty(), qPrintable(premiere.echec));
     QFile fichier(premiere.fichier);
     QVERIFY(fichier.open(QIODevice::ReadOnly));
     const QByteArray contenu = fichier.readAll();
@@ -178,7 +182,7 @@ void TestFeuilleTest::pdf_dates_sans_ecraser()
     QCOMPARE(contenu.count("/Type /Page\n") + contenu.count("/Type /Page>"), 1);
     QVERIFY(contenu.contains("/MediaBox [0 0 595"));
 
-    QVERIFY(enregistre_feuille_en_pdf(feuille(1), dossier.path(), jour).reussie);
+    QVERIFY(!enregistre(feuille(1), dossier.path()).fichier.isEmpty());
     QCOMPARE(QDir(dossier.path()).entryList(QDir::Files),
              QStringList({"Test Tavelo 2026-05-12 (2).pdf", "Test Tavelo 2026-05-12.pdf"}));
     QVERIFY(fichier.open(QIODevice::ReadOnly));
@@ -187,9 +191,10 @@ void TestFeuilleTest::pdf_dates_sans_ecraser()
     // A folder that cannot be written (under a plain file: root writes
     // anywhere else) is reported, and nothing is left behind.
     const QString cible = fichier.fileName() + QStringLiteral("/sous-dossier");
-    const SortieFeuille echec = enregistre_feuille_en_pdf(feuille(), cible, jour);
-    QVERIFY(!echec.reussie);
-    QVERIFY(echec.message.contains("n'a pas pu être enregistrée dans " + QDir::toNativeSeparators(cible)));
+    const Enregistrement echec = enregistre(feuille(), cible);
+    QVERIFY(echec.fichier.isEmpty());
+    QCOMPARE(echec.echec, "dans " + QDir::toNativeSeparators(cible)
+                              + " : une partie du chemin n'est pas un dossier");
     QCOMPARE(QDir(dossier.path()).entryList(QDir::Files).size(), 2);
 }
 
