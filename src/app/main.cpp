@@ -1,6 +1,7 @@
 #include "U_general.h"
 #include "aleatoire.h"
 #include "arret_sur_signal.h"
+#include "plateforme.h"
 #include "polices.h"
 #include "programme.h"
 #include "ressources.h"
@@ -10,6 +11,7 @@
 
 int main(int argc, char *argv[])
 {
+    plateforme::choisit(argc, argv);
     if (!session_graphique::presente(argc, argv))
         return session_graphique::statut_sans_affichage;
     session_graphique::surveille_demarrage();

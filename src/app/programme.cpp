@@ -8,6 +8,7 @@
 #include "U_regle_soust.h"
 #include "U_test.h"
 #include "ressources.h"
+#include "sans_gestionnaire.h"
 
 #include <QApplication>
 
@@ -28,6 +29,8 @@ Programme::Programme(std::unique_ptr<SourceAleatoire> hasard) : m_hasard(std::mo
         .options = new Toptions(contexte),
     };
     m_general->associe_fenetres(m_annexes);
+    if (!SansGestionnaire::gestionnaire_present())
+        new SansGestionnaire(fenetres());
 }
 
 Programme::~Programme() = default;

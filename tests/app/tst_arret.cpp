@@ -1,11 +1,14 @@
 // The ways a run ends besides the close box. A signal closes the main
 // window the normal way, so the keyboard's locks come back (checked where
-// the test runs on an X server); a run without a display says so in one
-// line and exits with status 1 instead of aborting.
+// the test runs on an X server); a run without a display, or whose
+// platform cannot start, says why and exits with status 1 instead of
+// aborting.
 
 #include "verrous_clavier.h"
 
+#include <QDir>
 #include <QFile>
+#include <QLibraryInfo>
 #include <QProcess>
 #include <QtTest>
 
@@ -70,21 +73,54 @@ void TstArret::un_signal_ferme_par_le_chemin_normal()
     QCOMPARE(verrous_clavier::lit()[verrous_clavier::verr_num], 0);
 }
 
+// Without a display, one line; when Qt's platform cannot start, Qt's own
+// reason and what to install or set. An X display is preferred to Wayland
+// where both are named.
 void TstArret::sans_affichage_une_ligne_et_statut_1_data()
 {
     QTest::addColumn<QString>("display");
-    QTest::newRow("no display named") << QString();
-    QTest::newRow("display named but unreachable") << QStringLiteral(":4711");
+    QTest::addColumn<QString>("plateforme");
+    QTest::addColumn<bool>("session_wayland");
+    QTest::addColumn<QStringList>("attendus");
+    QTest::newRow("no display named")
+        << QString() << QString() << false
+        << QStringList{"Tavelo a besoin d'une session graphique"};
+    QTest::newRow("display named but unreachable")
+        << QStringLiteral(":4711") << QString() << false
+        << QStringList{"could not connect to display :4711", "DISPLAY=:4711"};
+    QTest::newRow("X display tried first on a Wayland session")
+        << QStringLiteral(":4711") << QString() << true
+        << QStringList{"could not connect to display :4711", "DISPLAY=:4711"};
+    QTest::newRow("Wayland chosen without its plugin")
+        << QString() << QStringLiteral("wayland") << false
+        << QStringList{"Could not find the Qt platform plugin \"wayland\"", "qt6-wayland"};
 }
 
 void TstArret::sans_affichage_une_ligne_et_statut_1()
 {
     QFETCH(QString, display);
+    QFETCH(QString, plateforme);
+    QFETCH(bool, session_wayland);
+    QFETCH(QStringList, attendus);
+    if (plateforme == QLatin1String("wayland")
+        && !QDir(QLibraryInfo::path(QLibraryInfo::PluginsPath) + QStringLiteral("/platforms"))
+                .entryList({QStringLiteral("*wayland*")})
+                .isEmpty())
+        QSKIP("Qt's Wayland platform is installed here");
+
     QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
-    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "XDG_SESSION_TYPE"})
         environnement.remove(QLatin1String(variable));
     if (!display.isEmpty())
         environnement.insert(QStringLiteral("DISPLAY"), display);
+    if (!plateforme.isEmpty())
+        environnement.insert(QStringLiteral("QT_QPA_PLATFORM"), plateforme);
+    if (session_wayland) {
+        // Where Qt would pick Wayland by itself.
+        environnement.insert(QStringLiteral("XDG_SESSION_TYPE"), QStringLiteral("wayland"));
+        environnement.insert(QStringLiteral("XDG_CURRENT_DESKTOP"), QStringLiteral("KDE"));
+        environnement.insert(QStringLiteral("WAYLAND_DISPLAY"), QStringLiteral("wayland-4711"));
+    }
 
     QProcess tavelo;
     tavelo.setProcessEnvironment(environnement);
@@ -93,8 +129,9 @@ void TstArret::sans_affichage_une_ligne_et_statut_1()
     QCOMPARE(tavelo.exitStatus(), QProcess::NormalExit);
     QCOMPARE(tavelo.exitCode(), 1);
     const QString erreurs = QString::fromUtf8(tavelo.readAllStandardError());
-    QCOMPARE(erreurs.count(QStringLiteral("Tavelo a besoin d'une session graphique")), 1);
-    if (display.isEmpty())
+    for (const QString &attendu : attendus)
+        QVERIFY2(erreurs.contains(attendu), qPrintable(erreurs));
+    if (display.isEmpty() && plateforme.isEmpty())
         QCOMPARE(erreurs.count(QLatin1Char('\n')), 1);
 }
 
