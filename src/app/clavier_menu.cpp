@@ -5,11 +5,14 @@
 #include <QMenuBar>
 #include <QProxyStyle>
 #include <QShortcut>
+#include <QStyleOptionMenuItem>
 
 namespace {
 
 // Some styles (Fusion among them) leave the bar out of the keyboard: no
-// Alt, no arrows. This one, over the application's style, lets it in.
+// Alt, no arrows, and an entry selected from the keyboard looks like the
+// others. This one, over the application's style, lets the keyboard in and
+// highlights that entry as if its menu were open.
 class StyleBarreAuClavier : public QProxyStyle
 {
 public:
@@ -19,6 +22,20 @@ public:
         if (hint == SH_MenuBar_AltKeyNavigation)
             return 1;
         return QProxyStyle::styleHint(hint, option, widget, retour);
+    }
+
+    void drawControl(ControlElement element, const QStyleOption *option, QPainter *peintre,
+                     const QWidget *widget) const override
+    {
+        const auto *entree = qstyleoption_cast<const QStyleOptionMenuItem *>(option);
+        if (element == CE_MenuBarItem && entree && widget && widget->hasFocus()
+            && entree->state.testFlag(State_Selected)) {
+            QStyleOptionMenuItem choisie(*entree);
+            choisie.state |= State_Sunken;
+            QProxyStyle::drawControl(element, &choisie, peintre, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, peintre, widget);
     }
 };
 
