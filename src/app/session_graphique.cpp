@@ -33,7 +33,8 @@ struct Conseil
     const char *texte;
 };
 
-// Any other platform: the rows without a name.
+// What to say for each platform and failure, the rows without a platform
+// serving any other; $PLATEFORME and $DISPLAY are filled in.
 constexpr Conseil conseils[] = {
     {"wayland", Echec::introuvable,
      "Installez le paquet qt6-wayland, ou lancez Tavelo sous X11 : QT_QPA_PLATFORM=xcb."},
@@ -50,7 +51,8 @@ constexpr Conseil conseils[] = {
     {nullptr, Echec::introuvable,
      "Qt n'a pas de plate-forme « $PLATEFORME » : choisissez-en une de la liste ci-dessus par "
      "QT_QPA_PLATFORM ou -platform."},
-    {nullptr, Echec::autre, "QT_DEBUG_PLUGINS=1 dit pourquoi la plate-forme « $PLATEFORME » n'a pas démarré."},
+    {nullptr, Echec::autre,
+     "QT_DEBUG_PLUGINS=1 dit pourquoi la plate-forme « $PLATEFORME » n'a pas démarré."},
 };
 
 QString conseil(const QString &plateforme, Echec echec)
