@@ -48,7 +48,7 @@ QLabel *lien(QWidget *parent, const char *nom, QPoint position, const QString &t
     f.setUnderline(true);
     l->setFont(f);
     l->setCursor(Qt::PointingHandCursor);
-    l->setTextInteractionFlags(Qt::LinksAccessibleByMouse);
+    l->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     l->setText(QStringLiteral("<a href=\"%1\" style=\"color:#0000ff\">%2</a>")
                    .arg(cible.toString(), texte.toHtmlEscaped()));
     l->setOpenExternalLinks(false);
@@ -119,6 +119,8 @@ Ta_propos::Ta_propos(QWidget *principale) : QWidget(principale)
     ok->setGeometry(136, 432, 58, 27);
     ok->setCursor(Qt::PointingHandCursor);
     connect(ok, &QPushButton::clicked, this, &Ta_propos::OKButtonClick);
+    // Return closes the box; Tab reaches the links first.
+    ok->setFocus();
 }
 
 void Ta_propos::OKButtonClick()

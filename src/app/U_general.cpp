@@ -1,6 +1,7 @@
 #include "U_general.h"
 
 #include "barres_de_titre.h"
+#include "clavier_menu.h"
 #include "exercice.h"
 #include "fenetre_aide.h"
 #include "fenetre_reimpression.h"
@@ -74,24 +75,26 @@ void Tgeneral::cree_menu()
         QMenu *menu = barre->addMenu(texte);
         menu->setObjectName(QString::fromLatin1(nom));
         menu->menuAction()->setObjectName(QString::fromLatin1(nom));
-        menu->setAccessibleName(texte);
+        menu->setAccessibleName(QString(texte).remove(QLatin1Char('&')));
         return menu;
     };
 
-    entree(barre, "m_lecon", QStringLiteral("Leçon"), &Tgeneral::m_leconClick);
-    entree(barre, "regle1", QStringLiteral("Règle 1"), &Tgeneral::regle1Click);
-    entree(barre, "regle2", QStringLiteral("Règle 2"), &Tgeneral::regle2Click);
-    entree(barre, "regle3", QStringLiteral("Règle 3"), &Tgeneral::regle3Click);
-    QMenu *test = sous_menu("menu_test", QStringLiteral("Test"));
-    entree(test, "Imprimeruntest1", QStringLiteral("Imprimer un test"),
+    // Each entry's underlined letter is its own within its menu.
+    entree(barre, "m_lecon", QStringLiteral("&Leçon"), &Tgeneral::m_leconClick);
+    entree(barre, "regle1", QStringLiteral("Règle &1"), &Tgeneral::regle1Click);
+    entree(barre, "regle2", QStringLiteral("Règle &2"), &Tgeneral::regle2Click);
+    entree(barre, "regle3", QStringLiteral("Règle &3"), &Tgeneral::regle3Click);
+    QMenu *test = sous_menu("menu_test", QStringLiteral("&Test"));
+    entree(test, "Imprimeruntest1", QStringLiteral("&Imprimer un test"),
            &Tgeneral::Imprimeruntest1Click);
-    entree(test, "Reimprimerunefeuille1", QStringLiteral("Réimprimer une feuille…"),
+    entree(test, "Reimprimerunefeuille1", QStringLiteral("&Réimprimer une feuille…"),
            &Tgeneral::Reimprimerunefeuille1Click);
-    entree(test, "testlcran1", QStringLiteral("test à l'écran"), &Tgeneral::testlcran1Click);
-    entree(barre, "m_options", QStringLiteral("Options"), &Tgeneral::m_optionsClick);
-    QMenu *aide = sous_menu("m_A_propos", QStringLiteral("Aide"));
-    entree(aide, "lisezmoi1", QStringLiteral("Aide de TAVELO"), &Tgeneral::lisezmoi1Click);
-    entree(aide, "Apropos1", QStringLiteral("A propos..."), &Tgeneral::Apropos1Click);
+    entree(test, "testlcran1", QStringLiteral("&test à l'écran"), &Tgeneral::testlcran1Click);
+    entree(barre, "m_options", QStringLiteral("&Options"), &Tgeneral::m_optionsClick);
+    QMenu *aide = sous_menu("m_A_propos", QStringLiteral("&Aide"));
+    entree(aide, "lisezmoi1", QStringLiteral("&Aide de TAVELO"), &Tgeneral::lisezmoi1Click);
+    entree(aide, "Apropos1", QStringLiteral("A &propos..."), &Tgeneral::Apropos1Click);
+    new ClavierMenu(barre);
 }
 
 void Tgeneral::relie_exercice()

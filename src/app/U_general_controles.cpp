@@ -208,6 +208,8 @@ void Tgeneral::cree_clavier(QWidget *client)
     m_bouton_ok->setDefault(true);
 
     m_bouton10 = touche(client, bouton_continuer);
+    m_bouton10->setFocusPolicy(Qt::TabFocus);
+    m_bouton10->setAutoDefault(true);
     m_bouton10->hide();
 }
 

@@ -15,6 +15,7 @@
 
 #include <QHash>
 #include <QLabel>
+#include <QPushButton>
 #include <QTimer>
 #include <QVariant>
 
@@ -83,8 +84,14 @@ void Tgeneral::ecrit_texte(const QString &nom, const QString &texte)
 
 void Tgeneral::montre(const QString &nom, bool visible)
 {
-    if (auto *w = qobject_cast<QWidget *>(controle(nom)))
-        w->setVisible(visible);
+    auto *w = qobject_cast<QWidget *>(controle(nom));
+    if (!w)
+        return;
+    w->setVisible(visible);
+    // OK is disabled under a correction line: its own OK takes the keyboard,
+    // and Return or the space bar go on.
+    if (w == m_bouton10 && visible)
+        m_bouton10->setFocus(Qt::OtherFocusReason);
 }
 
 void Tgeneral::active(const QString &nom, bool actif)

@@ -2,6 +2,7 @@
 #include "aleatoire.h"
 #include "arret_sur_signal.h"
 #include "ligne_de_commande.h"
+#include "plateforme.h"
 #include "polices.h"
 #include "programme.h"
 #include "ressources.h"
@@ -15,6 +16,7 @@ int main(int argc, char *argv[])
     const ligne_de_commande::Demande demande = ligne_de_commande::lit(argc, argv);
     if (demande.statut)
         return *demande.statut;
+    plateforme::choisit(argc, argv);
     if (!session_graphique::presente(argc, argv))
         return session_graphique::statut_sans_affichage;
     session_graphique::surveille_demarrage();

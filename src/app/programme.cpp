@@ -9,6 +9,7 @@
 #include "U_test.h"
 #include "accessibilite.h"
 #include "ressources.h"
+#include "sans_gestionnaire.h"
 
 #include <QApplication>
 
@@ -32,6 +33,8 @@ Programme::Programme(std::unique_ptr<SourceAleatoire> hasard) : m_hasard(std::mo
         .options = new Toptions(contexte),
     };
     m_general->associe_fenetres(m_annexes);
+    if (!SansGestionnaire::gestionnaire_present())
+        new SansGestionnaire(fenetres());
 }
 
 Programme::~Programme() = default;

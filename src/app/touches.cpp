@@ -16,6 +16,24 @@ constexpr int pave_sans_verrou[10] = {
 constexpr quint32 premier_code_xkb_chiffres = 10; // "1"; 19 is "0"
 constexpr quint32 dernier_code_xkb_chiffres = 19;
 
+// XKB key codes are the kernel's evdev codes plus 8.
+constexpr quint32 decalage_evdev = 8;
+
+// The numeric pad's digits and minus by their evdev codes, whatever Num
+// Lock and the layout make of them: Qt's Wayland back end does not mark
+// them with the keypad modifier. The pad's point needs no entry: Delete
+// (Num Lock off) erases wherever it comes from, the decimal point does
+// nothing.
+constexpr struct
+{
+    quint32 evdev;
+    int code;
+} pave_evdev[] = {
+    {82, pave_0},     {79, pave_0 + 1}, {80, pave_0 + 2}, {81, pave_0 + 3},
+    {75, pave_0 + 4}, {76, pave_0 + 5}, {77, pave_0 + 6}, {71, pave_0 + 7},
+    {72, pave_0 + 8}, {73, pave_0 + 9}, {74, pave_moins},
+};
+
 int code_du_pave(int key)
 {
     if (key >= Qt::Key_0 && key <= Qt::Key_9)
@@ -40,6 +58,11 @@ int code_du_pave(int key)
 
 int code_virtuel(int key, Qt::KeyboardModifiers modifiers, quint32 scan_code, bool codes_xkb)
 {
+    if (codes_xkb) {
+        for (const auto &touche : pave_evdev)
+            if (touche.evdev + decalage_evdev == scan_code)
+                return touche.code;
+    }
     if (modifiers.testFlag(Qt::KeypadModifier))
         return code_du_pave(key);
 

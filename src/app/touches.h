@@ -19,7 +19,8 @@ constexpr int verr_num = 144;         // Num Lock
 // read as an XKB key code when codes_xkb is true (X11 and Wayland, where
 // the digit row 1..9, 0 is key codes 10..19 whatever the layout). The
 // digit row types digits on any layout, AZERTY included; the numeric pad
-// types digits whether Num Lock is on or off.
+// types digits whether Num Lock is on or off, known by the keypad modifier
+// or, where the platform leaves that out (Wayland), by its key codes.
 int code_virtuel(int key, Qt::KeyboardModifiers modifiers, quint32 scan_code, bool codes_xkb);
 
 // True where native scan codes are XKB key codes: X11, Wayland and the

@@ -3,8 +3,8 @@
 #include <QGuiApplication>
 
 #ifdef TAVELO_AVEC_X11
-#include <QtGui/qguiapplication_platform.h>
 // Xlib last: its macros clash with Qt names.
+#include "affichage_x11.h"
 #include <X11/XKBlib.h>
 #include <X11/keysym.h>
 #endif
@@ -14,14 +14,6 @@ namespace verrous_clavier {
 #ifdef TAVELO_AVEC_X11
 
 namespace {
-
-Display *affichage()
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr;
-    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
-    return x11 ? x11->display() : nullptr;
-}
 
 unsigned int masque_verr_num(Display *d)
 {
@@ -41,13 +33,13 @@ void verrouille(Display *d, bool num, bool majuscules)
 
 bool disponibles()
 {
-    return affichage() != nullptr;
+    return affichage_x11() != nullptr;
 }
 
 Table lit()
 {
     Table table{};
-    Display *d = affichage();
+    Display *d = affichage_x11();
     if (!d)
         return table;
     XkbStateRec etat{};
@@ -60,13 +52,13 @@ Table lit()
 
 void ecrit(const Table &table)
 {
-    if (Display *d = affichage())
+    if (Display *d = affichage_x11())
         verrouille(d, table[verr_num] & 1, table[verr_maj] & 1);
 }
 
 void force()
 {
-    if (Display *d = affichage())
+    if (Display *d = affichage_x11())
         verrouille(d, true, true);
 }
 

@@ -8,6 +8,7 @@
 #include <QWidget>
 
 #include <array>
+#include <optional>
 
 class QMenu;
 
@@ -194,4 +195,6 @@ private:
     bool m_glisse = false;
     bool m_glisse_jusqu_au_clic = false;
     QPoint m_decalage_glissement;
+    // A left press in the bar that may become a move, at this screen point.
+    std::optional<QPoint> m_appui_barre;
 };

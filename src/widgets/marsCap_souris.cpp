@@ -7,6 +7,7 @@
 #include <QWindow>
 
 #include <functional>
+#include <utility>
 
 void TMarsCaption::cree_menu_systeme()
 {
@@ -180,14 +181,23 @@ void TMarsCaption::mousePressEvent(QMouseEvent *event)
         ouvre_menu_systeme(mapToGlobal(d.icone.bottomLeft() + QPoint(0, 1)));
         return;
     }
+    // The move starts once the pointer has left the press point, so that
+    // the second press of a double-click still reaches the bar.
     if (!fenetre()->isMaximized())
-        commence_glissement(event->globalPosition().toPoint(), false);
+        m_appui_barre = event->globalPosition().toPoint();
 }
 
 void TMarsCaption::mouseMoveEvent(QMouseEvent *event)
 {
     if (glisse_fenetre(event))
         return;
+    if (m_appui_barre && event->buttons().testFlag(Qt::LeftButton)
+        && (event->globalPosition().toPoint() - *m_appui_barre).manhattanLength()
+               >= QApplication::startDragDistance()) {
+        commence_glissement(*std::exchange(m_appui_barre, std::nullopt), false);
+        glisse_fenetre(event);
+        return;
+    }
     const QPoint point = event->position().toPoint();
     for (TMarsCaptionSystemButton &b : m_boutons)
         if (b.deplace(point))
@@ -205,6 +215,7 @@ void TMarsCaption::mouseMoveEvent(QMouseEvent *event)
 
 void TMarsCaption::mouseReleaseEvent(QMouseEvent *event)
 {
+    m_appui_barre.reset();
     if (glisse_fenetre(event))
         return;
     const QPoint point = event->position().toPoint();

@@ -52,6 +52,8 @@ Terreur_addition::Terreur_addition(const ContexteFenetre &contexte)
     cree_grille(client);
     cree_controles(client);
     m_etiquettes.indexe(*client);
+    // Without a close box, the window closes only once its OK is there.
+    echap_ferme_si(*this, [this] { return !m_button1->isHidden(); });
 }
 
 void Terreur_addition::cree_grille(QWidget *client)

@@ -3,10 +3,57 @@
 #include "barres_de_titre.h"
 #include "marsCap.h"
 
+#include <QKeyEvent>
+#include <QPushButton>
 #include <QVBoxLayout>
 #include <QWidget>
 
 namespace {
+
+// The keys every secondary window shares. It sees the keys the focused
+// control leaves: a push button leaves Return, an edit field Escape.
+class ClavierAnnexe : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit ClavierAnnexe(QWidget &fenetre) : QObject(&fenetre), m_fenetre(fenetre)
+    {
+        setObjectName(QStringLiteral("clavier_annexe"));
+        fenetre.installEventFilter(this);
+    }
+
+    std::function<bool()> fermable = [] { return true; };
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *event) override
+    {
+        if (objet != &m_fenetre || event->type() != QEvent::KeyPress)
+            return false;
+        const auto *touche = static_cast<QKeyEvent *>(event);
+        if (touche->modifiers() & ~Qt::KeypadModifier)
+            return false;
+        switch (touche->key()) {
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            if (auto *bouton = qobject_cast<QPushButton *>(m_fenetre.focusWidget());
+                bouton && bouton->isEnabled()) {
+                bouton->click();
+                return true;
+            }
+            return false;
+        case Qt::Key_Escape:
+            if (fermable())
+                m_fenetre.close();
+            return true;
+        default:
+            return false;
+        }
+    }
+
+private:
+    QWidget &m_fenetre;
+};
 
 // Dialog windows get a dialog border: a thinner frame and no icon in the
 // bar.
@@ -47,6 +94,8 @@ QWidget *prepare_fenetre(QWidget &fenetre, const char *nom, const QString &titre
     fenetre.setWindowFlags(drapeaux(cadre));
     dimensionne(fenetre, taille, cadre);
 
+    new ClavierAnnexe(fenetre);
+
     auto *client = new QWidget(&fenetre);
     client->setObjectName(QStringLiteral("zone_client"));
     auto *disposition = new QVBoxLayout(&fenetre);
@@ -69,3 +118,11 @@ QWidget *prepare_fenetre(QWidget &fenetre, const char *nom, const QString &titre
     fenetre.move(position);
     return client;
 }
+
+void echap_ferme_si(QWidget &fenetre, std::function<bool()> fermable)
+{
+    fenetre.findChild<ClavierAnnexe *>(QString(), Qt::FindDirectChildrenOnly)->fermable =
+        std::move(fermable);
+}
+
+#include "fenetre_annexe.moc"

@@ -4,6 +4,8 @@
 #include <QSize>
 #include <QString>
 
+#include <functional>
+
 class QWidget;
 
 // The title-bar buttons a secondary window keeps.
@@ -26,9 +28,17 @@ enum class Cadre {
 // Returns the window's client area, on which the window places its controls
 // at their design coordinates. It fills the window, inside the frame and
 // under the bar, through a layout.
+//
+// Every such window answers the keyboard alike: Return and Enter press the
+// focused push button, as the space bar does, and Escape closes the window
+// (a close its closeEvent may refuse).
 QWidget *prepare_fenetre(QWidget &fenetre, const char *nom, const QString &titre, QSize taille,
                          Cadre cadre);
 
 // The same, at a design position on the screen.
 QWidget *prepare_fenetre(QWidget &fenetre, const char *nom, const QString &titre, QSize taille,
                          Cadre cadre, QPoint position);
+
+// Escape closes the window only while `fermable` says so: a window without
+// a close box whose button to close it is not always there.
+void echap_ferme_si(QWidget &fenetre, std::function<bool()> fermable);

@@ -2,9 +2,12 @@
 
 #include "toile_nette.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
+#include <QStyle>
+#include <QStyleOptionFocusRect>
 
 TFleche::TFleche(QWidget *parent) : QLabel(parent)
 {
@@ -12,6 +15,7 @@ TFleche::TFleche(QWidget *parent) : QLabel(parent)
     setCursor(Qt::PointingHandCursor);
     // "Clique sur la flèche:" says which picture to click.
     setAccessibleName(QStringLiteral("flèche"));
+    setFocusPolicy(Qt::StrongFocus);
 }
 
 QPixmap TFleche::image()
@@ -43,4 +47,31 @@ void TFleche::mouseReleaseEvent(QMouseEvent *event)
     QLabel::mouseReleaseEvent(event);
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
+}
+
+void TFleche::keyPressEvent(QKeyEvent *event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (!event->isAutoRepeat())
+            emit clicked();
+        break;
+    default:
+        QLabel::keyPressEvent(event);
+    }
+}
+
+// The focus shows as a dotted frame inside the bevel.
+void TFleche::paintEvent(QPaintEvent *event)
+{
+    QLabel::paintEvent(event);
+    if (!hasFocus())
+        return;
+    QPainter peintre(this);
+    QStyleOptionFocusRect option;
+    option.initFrom(this);
+    option.rect = rect().adjusted(3, 3, -3, -3);
+    style()->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &peintre, this);
 }

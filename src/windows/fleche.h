@@ -3,7 +3,8 @@
 #include <QLabel>
 
 // A picture that reacts to a click: a small grey button bearing a red arrow
-// pointing right, with a hand-shaped cursor.
+// pointing right, with a hand-shaped cursor. It takes the keyboard focus,
+// and the space bar or Return press it.
 class TFleche : public QLabel
 {
     Q_OBJECT
@@ -16,6 +17,8 @@ signals:
 
 protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     // The picture, 42 x 20.

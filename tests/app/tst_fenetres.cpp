@@ -3,6 +3,7 @@
 #include "U_general.h"
 #include "aleatoire.h"
 #include "code_feuille.h"
+#include "etat_partage.h"
 #include "marsCap.h"
 #include "programme.h"
 #include "ressources.h"
@@ -55,6 +56,8 @@ private slots:
     void a_propos_liens_data();
     void a_propos_liens();
     void a_propos_ok_ferme();
+    void echap_ferme_data();
+    void echap_ferme();
 
 private:
     QAction *action(const char *nom) const;
@@ -364,6 +367,48 @@ void tst_fenetres::a_propos_ok_ferme()
                       Qt::LeftButton);
     QVERIFY(!a_propos()->isVisible());
     QVERIFY(m_programme->general().isVisible());
+}
+
+// Escape closes every secondary window that has a close box or an OK that
+// closes it; the addition-error window keeps the pupil until its OK shows,
+// the subtraction rule window while its exercise runs.
+void tst_fenetres::echap_ferme_data()
+{
+    QTest::addColumn<int>("rang");
+    QTest::addColumn<int>("fleches"); // presses of the space bar on the arrow first
+    QTest::addColumn<int>("etat_soustraction");
+    QTest::addColumn<bool>("fermee");
+    QTest::newRow("addition rules") << 1 << 0 << 0 << true;
+    QTest::newRow("subtraction rule from the menu") << 2 << 0 << 0 << true;
+    QTest::newRow("subtraction rule during its exercise") << 2 << 0 << 1 << false;
+    QTest::newRow("addition error before its last step") << 3 << 6 << 0 << false;
+    QTest::newRow("addition error once its OK shows") << 3 << 7 << 0 << true;
+    QTest::newRow("about box") << 4 << 0 << 0 << true;
+    QTest::newRow("lesson") << 5 << 0 << 0 << true;
+    QTest::newRow("on-screen test") << 6 << 0 << 0 << true;
+    QTest::newRow("options") << 7 << 0 << 0 << true;
+}
+
+void tst_fenetres::echap_ferme()
+{
+    QFETCH(int, rang);
+    QFETCH(int, fleches);
+    QFETCH(int, etat_soustraction);
+    QFETCH(bool, fermee);
+
+    m_programme->demarre();
+    EtatPartage &etat = m_programme->etat();
+    etat.operande1 = -7; // seven steps to the result
+    etat.operande2 = 9;
+    QWidget *fenetre = m_programme->fenetres().at(rang);
+    fenetre->show();
+    fenetre->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(fenetre));
+    for (int i = 0; i < fleches; ++i)
+        QTest::keyClick(fenetre->focusWidget(), Qt::Key_Space);
+    etat.etat_soustraction = etat_soustraction;
+    QTest::keyClick(fenetre->focusWidget() ? fenetre->focusWidget() : fenetre, Qt::Key_Escape);
+    QCOMPARE(fenetre->isHidden(), fermee);
 }
 
 QTEST_MAIN(tst_fenetres)

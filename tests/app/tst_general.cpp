@@ -36,6 +36,7 @@ private slots:
     void images_de_depart();
     void menu_data();
     void menu();
+    void lettres_soulignees_distinctes();
     void recherche_sans_casse();
     void etiquette_suit_son_texte();
     void taille_en_points();
@@ -218,7 +219,8 @@ void tst_general::clavier_data()
                                            << QStringLiteral("chiffre %1").arg(chiffre) << false;
     QTest::newRow("OK keeps the focus") << "ButtonOK" << "valider la réponse" << true;
     QTest::newRow("erase") << "button_correction" << "effacer le dernier caractère" << false;
-    QTest::newRow("continue after a correction") << "Button10" << "continuer" << false;
+    // Shown when OK is disabled, it takes the keyboard: Return goes on.
+    QTest::newRow("continue after a correction") << "Button10" << "continuer" << true;
 }
 
 void tst_general::clavier()
@@ -311,17 +313,19 @@ void tst_general::menu_data()
     QTest::addColumn<QString>("nom");
     QTest::addColumn<QString>("texte");
     QTest::addColumn<QString>("dans");
-    QTest::newRow("lesson") << "m_lecon" << "Leçon" << "";
-    QTest::newRow("rule 1") << "regle1" << "Règle 1" << "";
-    QTest::newRow("rule 2") << "regle2" << "Règle 2" << "";
-    QTest::newRow("rule 3") << "regle3" << "Règle 3" << "";
-    QTest::newRow("test submenu") << "menu_test" << "Test" << "";
-    QTest::newRow("print a test") << "Imprimeruntest1" << "Imprimer un test" << "menu_test";
-    QTest::newRow("on-screen test") << "testlcran1" << "test à l'écran" << "menu_test";
-    QTest::newRow("options") << "m_options" << "Options" << "";
-    QTest::newRow("help submenu") << "m_A_propos" << "Aide" << "";
-    QTest::newRow("help") << "lisezmoi1" << "Aide de TAVELO" << "m_A_propos";
-    QTest::newRow("about") << "Apropos1" << "A propos..." << "m_A_propos";
+    // The captions with their underlined letter.
+    QTest::newRow("lesson") << "m_lecon" << "&Leçon" << "";
+    QTest::newRow("rule 1") << "regle1" << "Règle &1" << "";
+    QTest::newRow("rule 2") << "regle2" << "Règle &2" << "";
+    QTest::newRow("rule 3") << "regle3" << "Règle &3" << "";
+    QTest::newRow("test submenu") << "menu_test" << "&Test" << "";
+    QTest::newRow("print a test") << "Imprimeruntest1" << "&Imprimer un test" << "menu_test";
+    QTest::newRow("reprint a sheet") << "Reimprimerunefeuille1" << "&Réimprimer une feuille…" << "menu_test";
+    QTest::newRow("on-screen test") << "testlcran1" << "&test à l'écran" << "menu_test";
+    QTest::newRow("options") << "m_options" << "&Options" << "";
+    QTest::newRow("help submenu") << "m_A_propos" << "&Aide" << "";
+    QTest::newRow("help") << "lisezmoi1" << "&Aide de TAVELO" << "m_A_propos";
+    QTest::newRow("about") << "Apropos1" << "A &propos..." << "m_A_propos";
 }
 
 void tst_general::menu()
@@ -339,6 +343,23 @@ void tst_general::menu()
                                  [&](QAction *a) { return a->objectName() == nom; });
     QVERIFY2(it != actions.end(), qPrintable(nom));
     QCOMPARE((*it)->text(), texte);
+}
+
+// Within the bar and within each menu, no two entries share a letter.
+void tst_general::lettres_soulignees_distinctes()
+{
+    QList<QWidget *> menus{m_general->menuBar()};
+    for (QMenu *menu : m_general->menuBar()->findChildren<QMenu *>())
+        menus.append(menu);
+    for (const QWidget *menu : menus) {
+        QList<QKeySequence> lettres;
+        for (const QAction *entree : menu->actions()) {
+            const QKeySequence lettre = QKeySequence::mnemonic(entree->text());
+            QVERIFY2(!lettre.isEmpty(), qPrintable(entree->objectName()));
+            QVERIFY2(!lettres.contains(lettre), qPrintable(entree->objectName()));
+            lettres.append(lettre);
+        }
+    }
 }
 
 void tst_general::recherche_sans_casse()

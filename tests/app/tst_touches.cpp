@@ -2,8 +2,9 @@
 
 #include <QTest>
 
-// Key events as X11 reports them (native scan codes are XKB key codes) or
-// as a platform without them reports them (scan code 0).
+// Key events as X11 reports them (native scan codes are XKB key codes), as
+// Wayland reports them (XKB key codes too, but the pad's keys without the
+// keypad mark) or as a platform without them reports them (scan code 0).
 class tst_touches : public QObject
 {
     Q_OBJECT
@@ -55,6 +56,22 @@ void tst_touches::code_virtuel_data()
         QTest::addRow("pad %d, Num Lock off", chiffre)
             << sans_verrou[chiffre] << pave << 0u << true << 96 + chiffre;
     }
+    // Wayland: no keypad mark; the pad is known by its XKB key codes.
+    const quint32 codes_pave[10] = {90, 87, 88, 89, 83, 84, 85, 79, 80, 81};
+    for (int chiffre = 0; chiffre <= 9; ++chiffre) {
+        QTest::addRow("Wayland pad %d, Num Lock on", chiffre)
+            << int(Qt::Key_0 + chiffre) << rien << codes_pave[chiffre] << true << 96 + chiffre;
+        QTest::addRow("Wayland pad %d, Num Lock off", chiffre)
+            << sans_verrou[chiffre] << rien << codes_pave[chiffre] << true << 96 + chiffre;
+    }
+    QTest::newRow("Wayland pad minus") << int(Qt::Key_Minus) << rien << 82u << true << 109;
+    QTest::newRow("Wayland pad Delete, Num Lock off")
+        << int(Qt::Key_Delete) << rien << 91u << true << 46;
+    QTest::newRow("Wayland pad point, Num Lock on gives nothing")
+        << int(Qt::Key_Period) << rien << 91u << true << 0;
+    QTest::newRow("Wayland pad Enter is not mapped") << int(Qt::Key_Enter) << rien << 104u << true << 0;
+    QTest::newRow("pad codes ignored where they are not XKB")
+        << int(Qt::Key_Home) << rien << 79u << false << 0;
     QTest::newRow("navigation keys off the pad give nothing")
         << int(Qt::Key_Home) << rien << 110u << true << 0;
 

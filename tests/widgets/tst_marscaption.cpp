@@ -306,6 +306,8 @@ void tst_MarsCaption::menu_systeme()
 }
 
 // The offscreen platform moves no window itself: the bar moves it by hand.
+// The move waits until the pointer has gone the drag distance, so that
+// under a window manager the second press of a double-click reaches the bar.
 void tst_MarsCaption::glisser_la_barre_deplace_la_fenetre()
 {
     Fenetre f(fenetre_principale, QSize(300, 120));
@@ -314,6 +316,9 @@ void tst_MarsCaption::glisser_la_barre_deplace_la_fenetre()
     const QPoint depart = f.widget.pos();
     const QPoint texte = f.barre->disposition().texte.center();
     QTest::mousePress(f.barre, Qt::LeftButton, {}, texte);
+    QTest::mouseMove(f.barre, texte + QPoint(QApplication::startDragDistance() - 1, 0));
+    QVERIFY(!QWidget::mouseGrabber());
+    QCOMPARE(f.widget.pos(), depart);
     QTest::mouseMove(f.barre, texte + QPoint(30, 20));
     // The window followed: the pointer is over the same spot of the bar.
     QTest::mouseRelease(f.barre, Qt::LeftButton, {}, texte);

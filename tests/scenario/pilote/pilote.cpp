@@ -170,6 +170,9 @@ QJsonObject Pilote::envoie_frappe(const Frappe &frappe)
     QWidget *cible = QApplication::focusWidget();
     if (!cible || cible->window() != fenetre)
         cible = fenetre->focusWidget() ? fenetre->focusWidget() : fenetre;
+    // An open menu takes the keys, as Qt gives them to it.
+    if (QWidget *menu = QApplication::activePopupWidget())
+        cible = menu->focusWidget() ? menu->focusWidget() : menu;
 
     for (const QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
         QKeyEvent evenement(type, frappe.cle, frappe.modificateurs, frappe.code_physique,

@@ -15,7 +15,8 @@ struct Frappe;
 // JSON object, {"ok":true,...} or {"ok":false,"error":"..."}:
 //   click NAME | click WINDOW.NAME   left click at the control's centre;
 //                                    "target" names what the mouse hit
-//   key KEY                          press and release, see frappe_nommee()
+//   key KEY                          press and release, see frappe_nommee();
+//                                    an open menu takes it
 //   type TEXT                        one key stroke per character
 //   menu CAPTION[/CAPTION]           triggers a menu entry of the main window
 //   wait MS                          runs the event loop for MS milliseconds

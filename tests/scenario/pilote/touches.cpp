@@ -138,6 +138,13 @@ std::optional<Frappe> frappe_azerty(const QString &chiffre)
 
 std::optional<Frappe> frappe_nommee(const QString &nom)
 {
+    const QLatin1String alt("Alt+");
+    if (nom.startsWith(alt, Qt::CaseInsensitive) && nom.size() > alt.size()) {
+        std::optional<Frappe> f = frappe_nommee(nom.mid(alt.size()));
+        if (f)
+            f->modificateurs |= Qt::AltModifier;
+        return f;
+    }
     if (nom.endsWith(QLatin1String("@azerty"), Qt::CaseInsensitive))
         return frappe_azerty(nom.chopped(7));
 

@@ -23,6 +23,7 @@ struct Frappe
 // "Enter" is the pad's Enter, the only key that gives Key_Enter. A digit
 // followed by "@azerty" is that key of the top row of a French AZERTY
 // keyboard: "5@azerty" gives Key_ParenLeft "(" on the digit 5's keycode.
+// "Alt+" in front holds Alt down ("Alt+T").
 std::optional<Frappe> frappe_nommee(const QString &nom);
 
 // The stroke that types one character on a US keyboard (Shift for capital
