@@ -87,9 +87,9 @@ void Tgeneral::cree_menu()
     QMenu *test = sous_menu("menu_test", QStringLiteral("&Test"));
     entree(test, "Imprimeruntest1", QStringLiteral("&Imprimer un test"),
            &Tgeneral::Imprimeruntest1Click);
+    entree(test, "testlcran1", QStringLiteral("&test à l'écran"), &Tgeneral::testlcran1Click);
     entree(test, "Reimprimerunefeuille1", QStringLiteral("&Réimprimer une feuille…"),
            &Tgeneral::Reimprimerunefeuille1Click);
-    entree(test, "testlcran1", QStringLiteral("&test à l'écran"), &Tgeneral::testlcran1Click);
     entree(barre, "m_options", QStringLiteral("&Options"), &Tgeneral::m_optionsClick);
     QMenu *aide = sous_menu("m_A_propos", QStringLiteral("&Aide"));
     entree(aide, "lisezmoi1", QStringLiteral("&Aide de TAVELO"), &Tgeneral::lisezmoi1Click);

@@ -320,8 +320,8 @@ void tst_general::menu_data()
     QTest::newRow("rule 3") << "regle3" << "Règle &3" << "";
     QTest::newRow("test submenu") << "menu_test" << "&Test" << "";
     QTest::newRow("print a test") << "Imprimeruntest1" << "&Imprimer un test" << "menu_test";
-    QTest::newRow("reprint a sheet") << "Reimprimerunefeuille1" << "&Réimprimer une feuille…" << "menu_test";
     QTest::newRow("on-screen test") << "testlcran1" << "&test à l'écran" << "menu_test";
+    QTest::newRow("reprint a sheet") << "Reimprimerunefeuille1" << "&Réimprimer une feuille…" << "menu_test";
     QTest::newRow("options") << "m_options" << "&Options" << "";
     QTest::newRow("help submenu") << "m_A_propos" << "&Aide" << "";
     QTest::newRow("help") << "lisezmoi1" << "&Aide de TAVELO" << "m_A_propos";
