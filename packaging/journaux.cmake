@@ -35,7 +35,7 @@ endfunction()
 
 function(tavelo_entree_debian resultat version secondes corps)
   tavelo_date_debian(date ${secondes})
-  set(${resultat} "tavelo (${version}-1) bookworm; urgency=medium\n\n${corps}\n -- ${TAVELO_MAINTAINER}  ${date}\n\n"
+  set(${resultat} "tavelo (${version}-1) bookworm; urgency=medium\n\n${corps}\n -- ${tavelo_mainteneur}  ${date}\n\n"
     PARENT_SCOPE)
 endfunction()
 
