@@ -6,7 +6,8 @@
 #   SCRATCH_DIR/racine. demarre: the unpacked program starts offscreen and
 #   quits cleanly on SIGTERM. bureau, appstream: its desktop files validate.
 #   documents: licence and changelogs. version: it sorts above the last
-#   release. manuel: the manual pages render. lintian: nothing to report.
+#   release. manuel: the manual pages render. police: the interface's font
+#   on a system with only the package's fonts. lintian: nothing to report.
 #   reproductible: a second build gives the same bytes.
 # A step whose tool is missing exits 77: CTest reports it skipped.
 set -euo pipefail
@@ -94,7 +95,8 @@ documents)
     dossier=$(dirname "${police#"$source/"}")
     grep -Eq "^Files:.* $dossier/\*( |\$)" "$doc/copyright" || echec "the copyright file does not cover $dossier"
   done < <(find "$source/resources" -iname '*.ttf' -o -iname '*.otf')
-  entree=$(dpkg-parsechangelog -l <(zcat "$doc/changelog.Debian.gz") -S Version)
+  zcat "$doc/changelog.Debian.gz" >"$scratch/changelog.Debian"
+  entree=$(dpkg-parsechangelog -l "$scratch/changelog.Debian" -S Version)
   [ "$entree" = "$version-1" ] || echec "the changelog's last entry is $entree, not $version-1"
   grep -q "<release version=\"$version\"" "$racine/usr/share/metainfo/$id.metainfo.xml" \
     || echec "the AppStream releases lack $version"
@@ -118,6 +120,23 @@ manuel)
       [[ "$texte" == *"$mot"* ]] || echec "$page does not mention $mot"
     done
   done
+  ;;
+police)
+  outil fc-match
+  # A minimal system has only the fonts the package brings: fontconfig, and
+  # Qt with it, must then find a general sans face for menus and message
+  # boxes, not Comic Neue.
+  conf=$scratch/fonts.conf
+  {
+    echo '<?xml version="1.0"?><!DOCTYPE fontconfig SYSTEM "urn:fontconfig:fonts.dtd"><fontconfig>'
+    for p in $(dpkg-deb --field "$paquet" Depends | tr -d ' ' | tr ',' '\n' | grep '^fonts-'); do
+      dpkg -L "$p" 2>/dev/null | grep -E '\.(ttf|otf)$' || { echo "$p is not installed: skipped" >&2; exit 77; }
+    done | xargs -d '\n' -n1 dirname | sort -u | sed 's|.*|<dir>&</dir>|'
+    echo "<cachedir>$scratch/fontconfig</cachedir><include ignore_missing=\"yes\">/etc/fonts/conf.d</include></fontconfig>"
+  } >"$conf"
+  famille=$(FONTCONFIG_FILE=$conf fc-match -f '%{family[0]}' sans-serif)
+  echo "sans-serif: $famille"
+  [[ "$famille" != *Comic* ]] || echec "the interface would be in $famille"
   ;;
 lintian)
   outil lintian
