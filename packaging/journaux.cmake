@@ -3,7 +3,8 @@
 # releases. A build between releases gets an entry of its own on top.
 #
 # Writes changelog.Debian into the current binary folder and sets
-# TAVELO_RELEASES_APPSTREAM, the <release> elements, newest first.
+# TAVELO_RELEASES_APPSTREAM, the <release> elements, newest first, and
+# TAVELO_EPOCH_DERNIERE_VERSION, midnight of the last release's day.
 
 set(tavelo_notes ${PROJECT_SOURCE_DIR}/CHANGELOG.md)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${tavelo_notes})
@@ -53,6 +54,7 @@ endif()
 file(STRINGS ${tavelo_notes} lignes ENCODING UTF-8)
 set(version "")
 set(versions "")
+set(epoques "")
 foreach(ligne IN LISTS lignes)
   if(ligne MATCHES "^## ([^ ]+) \\(([0-9]+-[0-9]+-[0-9]+)\\)$")
     if(version)
@@ -63,6 +65,7 @@ foreach(ligne IN LISTS lignes)
     set(date ${CMAKE_MATCH_2})
     list(APPEND versions ${version})
     tavelo_epoque_du_jour(secondes ${date})
+    list(APPEND epoques ${secondes})
     set(corps "")
     set(anglais FALSE)
     string(APPEND TAVELO_RELEASES_APPSTREAM "    <release version=\"${version}\" date=\"${date}\"/>\n")
@@ -79,8 +82,10 @@ if(version)
   string(APPEND debian "${entree}")
 endif()
 
-# project(VERSION) is the last release: its notes must be there.
+# project(VERSION) is the last release: its notes must be there. Its day
+# dates the package's files where the commit's time is unknown.
 list(GET versions 0 derniere)
+list(GET epoques 0 TAVELO_EPOCH_DERNIERE_VERSION)
 if(NOT derniere STREQUAL PROJECT_VERSION)
   message(FATAL_ERROR "CHANGELOG.md begins with ${derniere}, not with the project's version ${PROJECT_VERSION}")
 endif()
