@@ -15,6 +15,7 @@ class FenetreAide;
 class QKeyEvent;
 class QPushButton;
 class QTimer;
+class Terreur_addition;
 
 // The secondary windows the main window shows from its menu and from the
 // drill. They are created after the main window and handed to it.
@@ -22,7 +23,7 @@ struct FenetresAnnexes
 {
     QWidget *regle_add = nullptr;
     QWidget *regle_soust = nullptr;
-    QWidget *erreur_addition = nullptr;
+    Terreur_addition *erreur_addition = nullptr;
     QWidget *a_propos = nullptr;
     QWidget *lecon = nullptr;
     QWidget *test = nullptr;

@@ -6,6 +6,7 @@
 
 #include "EffectLabel.h"
 #include "LedMatrix.h"
+#include "U_erreur_addition.h"
 #include "etiquette_auto.h"
 #include "panneau.h"
 #include "ressources.h"
@@ -208,6 +209,8 @@ void Tgeneral::ouvre_fenetre(FenetreRegle fenetre)
         montre_fenetre(m_fenetres.regle_add);
         break;
     case FenetreRegle::ErreurAddition:
+        if (m_fenetres.erreur_addition)
+            m_fenetres.erreur_addition->nouvelle_question();
         montre_fenetre(m_fenetres.erreur_addition);
         break;
     case FenetreRegle::RegleSoustraction:

@@ -78,7 +78,7 @@ void Exercice::erreur_de_regle()
             m_etat.regle_choisie = issue.regle_choisie;
         if (*issue.fenetre == FenetreRegle::RegleSoustraction)
             m_etat.etat_soustraction = 1;
-        m_attend_fenetre_regle = true;
+        m_fenetre_attendue = *issue.fenetre;
         m_vue.ouvre_fenetre(*issue.fenetre);
     } else if (issue.ligne == Ligne::Addition) {
         m_vue.fixe_couleur_police(QStringLiteral("Panel6"), couleurs::jaune);

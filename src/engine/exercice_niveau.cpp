@@ -50,7 +50,7 @@ Tirage Exercice::tire_au_sort(int type_question, bool avec_retenues, int max_ave
 
 void Exercice::initialise_niveau(int niveau)
 {
-    m_attend_fenetre_regle = false;
+    m_fenetre_attendue.reset();
     m_vue.ecrit_texte(QStringLiteral("Panel1"), QString());
     m_vue.ecrit_texte(QStringLiteral("Panel2"), QString());
     for (const char *nom : {"Panel1", "Panel2", "Label1"})
@@ -63,8 +63,9 @@ void Exercice::initialise_niveau(int niveau)
     oui.moveTo(bord_droit(m_vue.geometrie(QStringLiteral("Panel2"))) + 30, 30);
     m_vue.place(QStringLiteral("Image_oui_faux"), oui);
     m_vue.montre(QStringLiteral("Image_oui_faux"), false);
-    m_vue.arrete_minuterie(QStringLiteral("timer_oui"));
-    m_vue.arrete_minuterie(QStringLiteral("Timer_fin_bravo"));
+    // The blink of a correction line hidden above stops with it.
+    for (const char *minuterie : {"timer_oui", "Timer_fin_bravo", "timer_couleur"})
+        m_vue.arrete_minuterie(QString::fromLatin1(minuterie));
 
     if (niveau == 0) {
         m_vue.sauve_etat_clavier();

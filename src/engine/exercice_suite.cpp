@@ -19,12 +19,18 @@ void Exercice::affiche_score()
 
 void Exercice::timer_ouiTimer()
 {
-    m_attend_fenetre_regle = false;
+    m_fenetre_attendue.reset();
     m_vue.montre(QStringLiteral("Image_oui_faux"), false);
     m_vue.arrete_minuterie(QStringLiteral("timer_oui"));
     if (m_etat.etat_soustraction > 0)
         m_etat.etat_soustraction = 0;
     avant_de_poser_la_question();
+}
+
+void Exercice::fenetre_regle_finie(FenetreRegle fenetre)
+{
+    if (m_fenetre_attendue == fenetre)
+        timer_ouiTimer();
 }
 
 void Exercice::Button10Click()

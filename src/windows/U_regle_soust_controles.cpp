@@ -198,14 +198,9 @@ void cree_explication(QWidget *client)
     for (int k = 1; k <= 4; ++k)
         accolade(client, k);
 
-    // The substitute of the design's face is narrower: widened, the two
-    // words fall on their highlights again.
-    QFont f_regle = police("Comic Sans MS", 19, true);
-    f_regle.setStretch(106);
-    f_regle.setWordSpacing(2);
     auto *regle = etiquette_fixe(client, QStringLiteral("Label_reg_0"), {10, 67, 510, 27},
                                  QStringLiteral("Pour soustraire un nombre, on ajoute le nombre opposé"),
-                                 f_regle, bleu);
+                                 police("Comic Sans MS", 19, true), bleu);
     regle->setWordWrap(true);
     etiquette(client, QStringLiteral("Label3"), {10, 120}, QStringLiteral("Exemples:"),
               police("Comic Sans MS", 16, false, true));
@@ -249,7 +244,8 @@ void cree_exercice(QWidget *client)
     commentaires(client, "label_com_%1", 11);
 
     for (int k = 1; k <= 4; ++k)
-        bouton(client, RegleSoustraction::bouton(k), {0, 0, 74, 21}, QString(), police("Arial", 19, true));
+        bouton(client, RegleSoustraction::bouton(k), {0, 0, RegleSoustraction::largeur_additions, 21},
+               QString(), police("Arial", 19, true));
     auto *consigne = etiquette_fixe(client, QStringLiteral("Label1"), {0, 0, 81, 32},
                                     QStringLiteral("( clique sur ta réponse)"),
                                     police("Comic Sans MS", 13, true));

@@ -1,6 +1,7 @@
 #include "U_test.h"
 
 #include "EffectLabel.h"
+#include "champ_filtre.h"
 #include "correction_test.h"
 #include "disposition_test.h"
 #include "etat_partage.h"
@@ -121,10 +122,7 @@ void Ttest::ajuste_les_champs(int caracteres)
 
 void Ttest::EditChange(QLineEdit *edit)
 {
-    if (const std::optional<Saisie> filtree = filtre_saisie(edit->text(), edit->cursorPosition())) {
-        edit->setText(filtree->texte);
-        edit->setCursorPosition(filtree->curseur);
-    }
+    filtre_champ(*edit, filtre_saisie);
 }
 
 void Ttest::Button1Click()
