@@ -15,6 +15,7 @@ class FenetreAide;
 class QKeyEvent;
 class QPushButton;
 class QTimer;
+class TAnnonce;
 class Terreur_addition;
 
 // The secondary windows the main window shows from its menu and from the
@@ -70,6 +71,8 @@ public:
     void intervalle_minuterie(const QString &minuterie, int millisecondes) override;
     void texte_led(const QString &led, const QString &texte) override;
     void defilement_led(const QString &led, bool defile) override;
+    void nom_accessible(const QString &controle, const QString &nom) override;
+    void annonce(const QString &texte) override;
     void titre_fenetre(const QString &titre) override;
     void ouvre_fenetre(FenetreRegle fenetre) override;
     void sauve_etat_clavier() override;
@@ -127,6 +130,7 @@ private:
     QTimer *m_timer_panel_actif = nullptr;
     QTimer *m_timer_fin_bravo = nullptr;
     FenetreAide *m_aide = nullptr;
+    TAnnonce *m_annonce = nullptr; // speaks the drill to assistive technology
     std::unique_ptr<Exercice> m_exercice;
     bool m_deja_montree = false;
     bool m_clavier_rendu = false;

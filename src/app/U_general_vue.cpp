@@ -4,6 +4,7 @@
 
 #include "U_general.h"
 
+#include "Annonce.h"
 #include "EffectLabel.h"
 #include "LedMatrix.h"
 #include "U_erreur_addition.h"
@@ -12,6 +13,7 @@
 #include "ressources.h"
 #include "verrous_clavier.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QTimer>
 #include <QVariant>
@@ -26,6 +28,24 @@ QColor en_qcolor(Couleur c)
 Couleur en_couleur(const QColor &c)
 {
     return Couleur{c.red(), c.green(), c.blue()};
+}
+
+// What the pictures of the main window show, as a screen reader names them;
+// the gauge is named by its score instead.
+QString nom_d_image(const QString &image)
+{
+    static const QHash<QString, QString> noms = {
+        {QStringLiteral("bitmap_5"), QStringLiteral("réponse barrée")},
+        {QStringLiteral("bitmap_13"), QStringLiteral("OUI!")},
+        {QStringLiteral("bitmap_14"), QStringLiteral("FAUX!")},
+        {QStringLiteral("bitmap_16"), QStringLiteral("niveau 1")},
+        {QStringLiteral("bitmap_17"), QStringLiteral("niveau 2")},
+        {QStringLiteral("bitmap_18"), QStringLiteral("niveau 3")},
+        {QStringLiteral("bitmap_19"), QStringLiteral("niveau 1, en cours")},
+        {QStringLiteral("bitmap_20"), QStringLiteral("niveau 2, en cours")},
+        {QStringLiteral("bitmap_21"), QStringLiteral("niveau 3, en cours")},
+    };
+    return noms.value(image.toLower());
 }
 
 // Font sizes of the drill are points; the window's fonts are pixel heights
@@ -161,6 +181,8 @@ void Tgeneral::charge_image(const QString &nom, const QString &image)
         return;
     const QPixmap pixmap = bitmap_programme(image);
     l->setProperty("image", image);
+    if (const QString nom = nom_d_image(image); !nom.isEmpty())
+        l->setAccessibleName(nom);
     if (auto *e = qobject_cast<EtiquetteAuto *>(l))
         e->montre_image(pixmap);
     else
@@ -195,6 +217,17 @@ void Tgeneral::defilement_led(const QString &nom, bool defile)
 {
     if (auto *led = qobject_cast<TLedMatrix *>(controle(nom)))
         led->setMarquee(defile);
+}
+
+void Tgeneral::nom_accessible(const QString &nom, const QString &nom_lu)
+{
+    if (auto *w = qobject_cast<QWidget *>(controle(nom)))
+        w->setAccessibleName(nom_lu);
+}
+
+void Tgeneral::annonce(const QString &texte)
+{
+    m_annonce->annonce(texte);
 }
 
 void Tgeneral::titre_fenetre(const QString &titre)

@@ -99,6 +99,8 @@ private:
     void montre_ligne();
     void montre_faux();
     void affiche_legende(Legende legende);
+    // Tells assistive technology the wrong answer and its correction.
+    void annonce_correction(Legende legende);
     void erreur_de_regle();
 
     QString cible() const;

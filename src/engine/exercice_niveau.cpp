@@ -5,10 +5,13 @@
 #include "catalogue_types.h"
 #include "etat_partage.h"
 #include "niveaux.h"
+#include "parole.h"
 #include "presentation.h"
 #include "questionnaire.h"
 #include "vue_exercice.h"
 #include "vue_outils.h"
+
+#include <QStringList>
 
 #include <array>
 
@@ -27,6 +30,12 @@ int anciennete(const Tableau<TexteQuestion, 20> &historique, const QString &text
         if (historique[i] == texte)
             return i;
     return historique.taille + 1;
+}
+
+// The end of the third level: in place of the question, then below it.
+QStringList message_final()
+{
+    return {QStringLiteral("Félicitations!!!"), QStringLiteral("Tu dois maintenant effectuer un test.")};
 }
 
 } // namespace
@@ -106,6 +115,7 @@ void Exercice::avant_de_poser_la_question()
             m_vue.defilement_led(leds[i], true);
         }
         m_vue.texte_led(leds[0], QStringLiteral("BRAVO "));
+        m_vue.annonce(parole::fin_de_niveau(fin_du_jeu ? message_final() : QStringList()));
     } else {
         pose_la_question();
     }
@@ -114,7 +124,7 @@ void Exercice::avant_de_poser_la_question()
         m_vue.demarre_minuterie(QStringLiteral("Timer_fin_bravo"));
 
     if (fin_du_jeu) {
-        m_vue.ecrit_texte(QStringLiteral("Label_question"), QStringLiteral("Félicitations!!!"));
+        m_vue.ecrit_texte(QStringLiteral("Label_question"), message_final().first());
         fixe_largeur(m_vue, QStringLiteral("Panel1"),
                      m_vue.geometrie(QStringLiteral("Label_question")).width() + 30);
         montre_clavier(false);
@@ -122,8 +132,7 @@ void Exercice::avant_de_poser_la_question()
         m_vue.montre(QStringLiteral("Panel2"), false);
         m_vue.taille_police(QStringLiteral("EffectLabel10"), 18);
         m_vue.place(QStringLiteral("EffectLabel10"), QRect(84, 116, 441, 37));
-        m_vue.ecrit_texte(QStringLiteral("EffectLabel10"),
-                          QStringLiteral("Tu dois maintenant effectuer un test."));
+        m_vue.ecrit_texte(QStringLiteral("EffectLabel10"), message_final().last());
         m_vue.montre(QStringLiteral("EffectLabel10"), true);
     }
 }
@@ -168,6 +177,7 @@ void Exercice::pose_la_question()
     active_clavier(true);
     active_ok(true);
     m_vue.donne_focus(QStringLiteral("ButtonOK"));
+    m_vue.annonce(parole::question(m_etat.texte_question));
 }
 
 void Exercice::tire_question_nouvelle()

@@ -4,6 +4,7 @@
 #include "exercice.h"
 
 #include "etat_partage.h"
+#include "parole.h"
 #include "presentation.h"
 #include "vue_exercice.h"
 #include "vue_outils.h"
@@ -15,6 +16,7 @@ void Exercice::affiche_score()
     vue_outils::fixe_hauteur(m_vue, QStringLiteral("Image2"),
                              presentation::hauteur_cache_jauge(m_etat.score, m_etat.niveau));
     m_vue.texte_led(QStringLiteral("LedMatrix1"), presentation::texte_led_score(m_etat.score));
+    m_vue.nom_accessible(QStringLiteral("Image1"), parole::score(m_etat.score, m_etat.niveau));
 }
 
 void Exercice::timer_ouiTimer()

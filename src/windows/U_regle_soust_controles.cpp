@@ -6,6 +6,7 @@
 #include "EffectLabel.h"
 #include "U_regle_soust.h"
 #include "teintes.h"
+#include "toile_nette.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -112,7 +113,7 @@ QPushButton *bouton(QWidget *parent, const QString &nom, const QRect &r, const Q
 // A double arrow pointing right, shown after the text.
 QIcon double_fleche()
 {
-    QPixmap image(14, 12);
+    QPixmap image = toile_nette(QSize(14, 12));
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -126,7 +127,7 @@ QIcon double_fleche()
 // A red cross over a term; what is not the cross shows through.
 QPixmap croix_rouge()
 {
-    QPixmap image(25, 25);
+    QPixmap image = toile_nette(QSize(25, 25));
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);

@@ -6,6 +6,7 @@
 #include "disposition_test.h"
 #include "etat_partage.h"
 #include "fenetre_annexe.h"
+#include "parole.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -104,6 +105,7 @@ void Ttest::FormShow()
         QLabel *question = labl(n);
         ecrit(question, m_sujet.questions[n] + QLatin1Char('='));
         question->move(edt(n)->x() - question->width(), question->y());
+        edt(n)->setAccessibleName(parole::question_numerotee(n, m_sujet.questions[n]));
     }
 }
 

@@ -48,7 +48,7 @@ QString sans_accelerateur(QString texte)
 
 } // namespace
 
-Pilote::Pilote(Programme &programme) : m_programme(programme) {}
+Pilote::Pilote(Programme &programme, double zoom) : m_programme(programme), m_zoom(zoom) {}
 
 QJsonObject Pilote::execute(const QString &ligne)
 {
@@ -250,6 +250,7 @@ QJsonObject Pilote::decrit(const QString &arguments)
     if (fenetres.isEmpty())
         fenetre_nommee(nom);
     return {{"screen", geometrie_json(QGuiApplication::primaryScreen()->geometry())},
+            {"zoom", m_zoom},
             {"activeWindow", nom_de(QApplication::activeWindow())},
             {"focus", nom_de(QApplication::focusWidget())},
             {"windows", fenetres}};
