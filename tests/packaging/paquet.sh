@@ -7,7 +7,8 @@
 #   quits cleanly on SIGTERM. bureau, appstream: its desktop files validate.
 #   documents: licence and changelogs. version: it sorts above the last
 #   release. manuel: the manual pages render. police: the interface's font
-#   on a system with only the package's fonts. lintian: nothing to report.
+#   on a system with only the package's fonts. aide: --help and --version
+#   without a display. lintian: nothing to report.
 #   reproductible: a second build gives the same bytes.
 # A step whose tool is missing exits 77: CTest reports it skipped.
 set -euo pipefail
@@ -119,6 +120,17 @@ manuel)
     for mot in --help --version --zoom TAVELO_ZOOM QT_SCALE_FACTOR QT_QPA_PLATFORM XDG_DOCUMENTS_DIR "$version"; do
       [[ "$texte" == *"$mot"* ]] || echec "$page does not mention $mot"
     done
+  done
+  ;;
+aide)
+  outil dpkg-deb
+  # Without any display: the options that only print must still answer.
+  sans_ecran=(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM)
+  sortie=$("${sans_ecran[@]}" "$racine/usr/bin/tavelo" --version) || echec "--version ended with status $?"
+  [ "$sortie" = "tavelo $version" ] || echec "--version printed \"$sortie\", not \"tavelo $version\""
+  aide=$("${sans_ecran[@]}" "$racine/usr/bin/tavelo" --help) || echec "--help ended with status $?"
+  for mot in --zoom --help --version TAVELO_ZOOM; do
+    [[ "$aide" == *"$mot"* ]] || echec "--help does not mention $mot"
   done
   ;;
 police)
