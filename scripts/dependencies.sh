@@ -6,10 +6,12 @@ tavelo_packages=(
   fonts-liberation fonts-comic-neue
   strace xvfb xauth
 )
-# The package tests: CPack's dependency scan (dpkg-shlibdeps, file) and the
-# validators of the desktop entry and of the AppStream metainfo.
+# The package tests: CPack's dependency scan (dpkg-shlibdeps, file), the
+# validators of the desktop entry and of the AppStream metainfo, lintian,
+# man for the manual pages, and fontconfig with the package's general sans
+# font for the interface's font.
 tavelo_test_packages=(
-  dpkg-dev file desktop-file-utils appstream
+  dpkg-dev file desktop-file-utils appstream lintian man-db fontconfig fonts-dejavu-core
 )
 # The accessibility test switches Qt's accessibility on through its private
 # platform interface.

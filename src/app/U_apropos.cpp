@@ -58,6 +58,17 @@ QLabel *lien(QWidget *parent, const char *nom, QPoint position, const QString &t
     return l;
 }
 
+// "Version 1.12.0    (09.12.2026)" for a release; a build between releases
+// shows its version alone, which carries its date already.
+QString texte_version()
+{
+    constexpr char date[] = TAVELO_DATE_VERSION;
+    QString texte = QStringLiteral("Version " TAVELO_VERSION);
+    if (date[0] != '\0')
+        texte += QStringLiteral("    (%1)").arg(QLatin1String(date));
+    return texte;
+}
+
 } // namespace
 
 Ta_propos::Ta_propos(QWidget *principale) : QWidget(principale)
@@ -95,8 +106,7 @@ Ta_propos::Ta_propos(QWidget *principale) : QWidget(principale)
     const QColor bleu(0, 0, 255);
     const QColor violet(128, 0, 255);
     const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
-    etiquette(cadre, "Label_version", {87, 59, 220, 16},
-              QStringLiteral("Version 1.11    (02.01.2004)"), bleu);
+    etiquette(cadre, "Label_version", {87, 59, 220, 16}, texte_version(), bleu);
     // Three centred, wrapped texts; the last two are empty.
     etiquette(cadre, "Label_texte1", {52, 134, 214, 48},
               QStringLiteral("Ce logiciel permet de maîtriser l'addition et la soustraction des "

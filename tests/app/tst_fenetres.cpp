@@ -254,8 +254,12 @@ void tst_fenetres::a_propos_textes_data()
     QTest::addColumn<bool>("centre");
 
     const QColor violet(128, 0, 255);
+    // A release shows its date; a build between releases has it in its version.
+    const QString date = QStringLiteral(TAVELO_DATE_VERSION);
     QTest::newRow("version") << "Label_version" << QPoint(87, 59)
-                             << "Version 1.11    (02.01.2004)" << QColor(0, 0, 255) << false;
+                             << QStringLiteral("Version " TAVELO_VERSION)
+                                    + (date.isEmpty() ? QString() : "    (" + date + ")")
+                             << QColor(0, 0, 255) << false;
     QTest::newRow("purpose")
         << "Label_texte1" << QPoint(52, 134)
         << "Ce logiciel permet de maîtriser l'addition et la soustraction des nombres relatifs. "
@@ -286,6 +290,9 @@ void tst_fenetres::a_propos_textes()
     QVERIFY(l->font().bold());
     QCOMPARE(l->alignment().testFlag(Qt::AlignHCenter), centre);
     QCOMPARE(l->wordWrap(), centre);
+    // A line that does not wrap must fit its label, whatever version it shows.
+    if (!centre)
+        QVERIFY(l->fontMetrics().horizontalAdvance(texte) <= l->width());
 }
 
 void tst_fenetres::a_propos_cadre()

@@ -166,7 +166,7 @@ void tst_Bitmaps::icon_comes_at_the_icon_theme_sizes()
     const QIcon icone = icone_programme();
     QVERIFY(!icone.isNull());
     const QList<QSize> tailles = icone.availableSizes();
-    for (const int cote : {16, 32, 48, 64, 128, 256, 512}) {
+    for (const int cote : {16, 22, 24, 32, 48, 64, 128, 256, 512}) {
         QVERIFY2(tailles.contains(QSize(cote, cote)), qPrintable(QString::number(cote)));
         QCOMPARE(icone.pixmap(QSize(cote, cote)).size(), QSize(cote, cote));
     }

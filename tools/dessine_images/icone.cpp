@@ -5,6 +5,7 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPainterPathStroker>
 #include <QRadialGradient>
 
 namespace {
@@ -30,7 +31,12 @@ QImage dessine_icone(int taille)
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.scale(taille / cote, taille / cote);
+    peins_icone(p);
+    return image;
+}
 
+void peins_icone(QPainter &p)
+{
     QRadialGradient ombre(centre + QPointF(0, 6), rayon + 10);
     ombre.setColorAt(0.85, QColor(0, 0, 40, 90));
     ombre.setColorAt(1, QColor(0, 0, 40, 0));
@@ -55,10 +61,15 @@ QImage dessine_icone(int taille)
     p.fillPath(disque.subtracted(moitie_haute), rouge);
     p.fillPath(disque.intersected(moitie_haute), bleu);
 
-    p.setPen(QPen(Qt::white, 7, Qt::SolidLine, Qt::FlatCap));
-    p.setClipPath(disque);
-    p.drawLine(QPointF(0, cote), QPointF(cote, 0));
-    p.setClipping(false);
+    // The white diagonal, cut to the disc by a path rather than a clip,
+    // which an SVG drawing would not keep.
+    QPainterPath diagonale;
+    diagonale.moveTo(0, cote);
+    diagonale.lineTo(cote, 0);
+    QPainterPathStroker trait;
+    trait.setWidth(7);
+    trait.setCapStyle(Qt::FlatCap);
+    p.fillPath(trait.createStroke(diagonale).intersected(disque), Qt::white);
 
     p.setPen(Qt::NoPen);
     p.setBrush(Qt::white);
@@ -75,5 +86,4 @@ QImage dessine_icone(int taille)
     p.setBrush(Qt::NoBrush);
     p.setPen(QPen(QColor(20, 24, 60), 5));
     p.drawEllipse(centre, rayon, rayon);
-    return image;
 }

@@ -3,7 +3,7 @@
 // Every bitmap is drawn twice from the same code: BITMAP_n.png at its size
 // and BITMAP_n@2x.png at twice its size, which Qt shows on screens of two
 // or more device pixels per pixel. The icon comes at the sizes of the
-// desktop's icon theme.
+// desktop's icon theme, and scalable as icone/tavelo.svg.
 
 #include "droite.h"
 #include "etiquettes.h"
@@ -14,6 +14,8 @@
 #include <QDir>
 #include <QGuiApplication>
 #include <QImage>
+#include <QPainter>
+#include <QSvgGenerator>
 #include <QTextStream>
 
 #include <functional>
@@ -62,6 +64,23 @@ bool enregistre(const QImage &image, const QString &chemin, QTextStream &erreurs
     return false;
 }
 
+bool enregistre_icone_svg(const QString &chemin, QTextStream &erreurs)
+{
+    QSvgGenerator svg;
+    svg.setFileName(chemin);
+    svg.setSize(QSize(256, 256));
+    svg.setViewBox(QRect(0, 0, 256, 256));
+    svg.setTitle(QStringLiteral("Tavelo"));
+    QPainter p;
+    if (!p.begin(&svg)) {
+        erreurs << "cannot write " << chemin << '\n';
+        return false;
+    }
+    p.setRenderHint(QPainter::Antialiasing);
+    peins_icone(p);
+    return p.end();
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -90,8 +109,9 @@ int main(int argc, char *argv[])
                 erreurs);
         }
     }
-    for (const int taille : {16, 32, 48, 64, 128, 256, 512})
+    for (const int taille : {16, 22, 24, 32, 48, 64, 128, 256, 512})
         reussi &= enregistre(dessine_icone(taille), racine.filePath(QStringLiteral("icone/tavelo_%1.png").arg(taille)),
                              erreurs);
+    reussi &= enregistre_icone_svg(racine.filePath(QStringLiteral("icone/tavelo.svg")), erreurs);
     return reussi ? 0 : 1;
 }
