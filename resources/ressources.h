@@ -18,7 +18,8 @@
 QPixmap bitmap_programme(const QString &nom);
 QPixmap bitmap_programme(const QString &nom, qreal ratio);
 
-// The program's icon, at every size built in (16 to 512 pixels).
+// The program's icon, at every size built in (16 to 512 pixels); each
+// picture is decoded at its first use, once for the run.
 QIcon icone_programme();
 
 // The contents page of the help, as a qrc: URL for a QTextBrowser.

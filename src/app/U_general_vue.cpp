@@ -205,13 +205,13 @@ void Tgeneral::ouvre_fenetre(FenetreRegle fenetre)
 {
     switch (fenetre) {
     case FenetreRegle::ReglesAddition:
-        montre_fenetre(m_fenetres.regle_add);
+        montre_fenetre(Annexe::regle_add);
         break;
     case FenetreRegle::ErreurAddition:
-        montre_fenetre(m_fenetres.erreur_addition);
+        montre_fenetre(Annexe::erreur_addition);
         break;
     case FenetreRegle::RegleSoustraction:
-        montre_fenetre(m_fenetres.regle_soust);
+        montre_fenetre(Annexe::regle_soust);
         break;
     }
 }

@@ -7,6 +7,7 @@
 // With --seed the random source is seeded with N instead of the clock, so
 // that a run replays exactly.
 
+#include "compte_objets.h"
 #include "ecran_virtuel.h"
 #include "pilote.h"
 #include "polices.h"
@@ -59,6 +60,7 @@ int main(int argc, char *argv[])
     }
 
     // The same start as the program's own entry.
+    compte_objets::installe();
     QApplication application(argc, argv);
     installe_polices_de_substitution();
     Programme programme(std::make_unique<AleatoireHorloge>(graine));
@@ -70,7 +72,7 @@ int main(int argc, char *argv[])
     while (!pilote.fini() && std::getline(std::cin, ligne))
         repond(pilote.execute(QString::fromUtf8(ligne.data(), qsizetype(ligne.size()))));
 
-    programme.fenetres().constFirst()->close();
+    programme.general().close();
     QCoreApplication::processEvents();
     return 0;
 }
