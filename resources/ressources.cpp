@@ -9,6 +9,8 @@
 #include <QPainter>
 #include <QRegularExpression>
 
+#include <limits>
+
 QPixmap bitmap_programme(const QString &nom)
 {
     return bitmap_programme(nom, qApp->devicePixelRatio());
@@ -87,9 +89,12 @@ ImagesIcone *images_icone()
     return images;
 }
 
+// The icon's pictures up to `cote_max` pixels.
 class MoteurIcone : public QIconEngine
 {
 public:
+    explicit MoteurIcone(int cote_max) : m_cote_max(cote_max) {}
+
     QPixmap pixmap(const QSize &taille, QIcon::Mode, QIcon::State) override
     {
         const QPixmap image = images_icone()->image(qMax(taille.width(), taille.height()));
@@ -114,19 +119,28 @@ public:
     {
         QList<QSize> tailles;
         for (const int cote : images_icone()->cotes())
-            tailles.append(QSize(cote, cote));
+            if (cote <= m_cote_max)
+                tailles.append(QSize(cote, cote));
         return tailles;
     }
 
-    QIconEngine *clone() const override { return new MoteurIcone; }
+    QIconEngine *clone() const override { return new MoteurIcone(m_cote_max); }
     QString key() const override { return QStringLiteral("tavelo"); }
+
+private:
+    int m_cote_max;
 };
 
 } // namespace
 
 QIcon icone_programme()
 {
-    return QIcon(new MoteurIcone);
+    return QIcon(new MoteurIcone(std::numeric_limits<int>::max()));
+}
+
+QIcon icone_fenetres()
+{
+    return QIcon(new MoteurIcone(64));
 }
 
 QUrl page_aide()

@@ -6,8 +6,11 @@
 //
 //   sonde_x11 [--clic X,Y] [--clics N] [--repos MS] -- PROGRAM [ARGUMENTS...]
 //
-// Prints one line: map_ms paint_ms rss_anon_kb [press_ms release_ms], the
-// click times being medians over the clicks ("nan" when nothing changed).
+// Prints one line: map_ms paint_ms paint_cpu_ms rss_anon_kb [press_ms
+// release_ms press_cpu_ms release_cpu_ms]. The CPU times are the program's
+// own (all its threads), up to the first paint and spent per press and per
+// release: unlike the delays, a loaded machine barely changes them. Click
+// figures are medians over the clicks ("nan" when nothing changed).
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -20,6 +23,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <string>
 #include <sys/wait.h>
@@ -59,6 +63,20 @@ double attend_changement(Display *d, int x, int y, int w, int h, const std::vect
         std::this_thread::sleep_for(std::chrono::microseconds(100));
     }
     return NAN;
+}
+
+// The CPU time the program's threads have run, from the scheduler's count.
+double cpu_ms(pid_t pid)
+{
+    const std::string taches = "/proc/" + std::to_string(pid) + "/task/";
+    double ns = 0;
+    for (const auto &tache : std::filesystem::directory_iterator(taches)) {
+        std::ifstream schedstat(tache.path() / "schedstat");
+        double n = 0;
+        if (schedstat >> n)
+            ns += n;
+    }
+    return ns / 1e6;
 }
 
 long rss_anonyme_ko(pid_t pid)
@@ -139,10 +157,11 @@ int main(int argc, char *argv[])
         peinture_ms = attend_changement(d, x, y + fenetre.height / 2, fenetre.width, 1, vide, t0,
                                         20000);
     }
+    const double cpu_peinture = cpu_ms(pid);
     std::this_thread::sleep_for(std::chrono::milliseconds(repos_ms));
     const long rss = rss_anonyme_ko(pid);
 
-    std::vector<double> appuis, relachements;
+    std::vector<double> appuis, relachements, cpu_appuis, cpu_relachements;
     if (clic_x >= 0 && !std::isnan(peinture_ms)) {
         const int x = fenetre.x + clic_x, y = fenetre.y + clic_y;
         XTestFakeMotionEvent(d, -1, x, y, 0);
@@ -151,12 +170,15 @@ int main(int argc, char *argv[])
         for (int n = 0; n < clics; ++n) {
             for (const bool appui : {true, false}) {
                 const std::vector<char> avant = pixels(d, x - 8, y - 8, 16, 16);
+                const double cpu_avant = cpu_ms(pid);
                 XTestFakeButtonEvent(d, 1, appui, 0);
                 XFlush(d);
                 const Horloge::time_point t = Horloge::now();
                 (appui ? appuis : relachements)
                     .push_back(attend_changement(d, x - 8, y - 8, 16, 16, avant, t, 500));
+                // What the program ran for this click, once it is idle again.
                 std::this_thread::sleep_for(std::chrono::milliseconds(60));
+                (appui ? cpu_appuis : cpu_relachements).push_back(cpu_ms(pid) - cpu_avant);
             }
         }
     }
@@ -165,9 +187,10 @@ int main(int argc, char *argv[])
     int statut = 0;
     waitpid(pid, &statut, 0);
     XCloseDisplay(d);
-    std::printf("%.2f %.2f %ld", carte_ms, peinture_ms, rss);
+    std::printf("%.2f %.2f %.2f %ld", carte_ms, peinture_ms, cpu_peinture, rss);
     if (clic_x >= 0)
-        std::printf(" %.3f %.3f", mediane(appuis), mediane(relachements));
+        std::printf(" %.3f %.3f %.3f %.3f", mediane(appuis), mediane(relachements),
+                    mediane(cpu_appuis), mediane(cpu_relachements));
     std::printf("\n");
     return 0;
 }

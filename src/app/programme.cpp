@@ -22,7 +22,7 @@ constexpr const char *noms_annexes[nombre_annexes] = {
 Programme::Programme(std::unique_ptr<SourceAleatoire> hasard) : m_hasard(std::move(hasard))
 {
     // Every window's caption bar shows the program's icon.
-    QApplication::setWindowIcon(icone_programme());
+    QApplication::setWindowIcon(icone_fenetres());
     m_general = std::make_unique<Tgeneral>(m_etat, *m_hasard);
     const ContexteFenetre contexte{m_etat, *m_hasard, m_general->exercice(), m_general.get()};
     m_annexes = FenetresAnnexes({

@@ -123,12 +123,20 @@ void TGradient::paintEvent(QPaintEvent *)
     if (size() != m_tailleDessinee) {
         m_tailleDessinee = size();
         const bool ellipse = m_style == gsEllipse;
-        m_image = QImage(size(), QImage::Format_RGB32);
+        // Bands across the whole height or width are kept as a strip one
+        // pixel thick, stretched when copied: a full-screen background
+        // then holds kilobytes, not megabytes.
+        QSize taille = size();
+        if (m_style == gsVertical)
+            taille.setWidth(1);
+        else if (m_style == gsHorizontal)
+            taille.setHeight(1);
+        m_image = QImage(taille, QImage::Format_RGB32);
         if (ellipse)
             m_image.fill(argent);
         {
             QPainter peintreImage(&m_image);
-            dessine(peintreImage, m_table, m_style, width(), height(), m_pas);
+            dessine(peintreImage, m_table, m_style, taille.width(), taille.height(), m_pas);
         }
         if (ellipse) {
             // Silver is the transparent colour: done once here, so that each
@@ -143,5 +151,5 @@ void TGradient::paintEvent(QPaintEvent *)
         }
         ++m_redessins;
     }
-    painter.drawImage(0, 0, m_image);
+    painter.drawImage(rect(), m_image);
 }
