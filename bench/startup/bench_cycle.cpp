@@ -10,7 +10,8 @@
 // The drill's answer-and-paint cycle in the real main window: the right
 // answer clicked on the keypad, OK, the pause after it cut short, the next
 // question posed, and everything painted. Beside it, the click of a plain
-// push button, the reference a keypad key is held to. Run offscreen.
+// push button with the key's caption and font, the reference a keypad key
+// is held to. Run offscreen.
 class bench_Cycle : public QObject
 {
     Q_OBJECT
@@ -79,8 +80,11 @@ void bench_Cycle::clicBoutonSimple()
 {
     QWidget fenetre;
     fenetre.setGeometry(m_programme->general().geometry());
-    QPushButton simple(QStringLiteral("7"), &fenetre);
-    simple.setGeometry(bouton(QStringLiteral("Button7"))->geometry());
+    // The key's caption, font and size, without the window around it.
+    const QPushButton *sept = bouton(QStringLiteral("Button7"));
+    QPushButton simple(sept->text(), &fenetre);
+    simple.setFont(sept->font());
+    simple.setGeometry(sept->geometry());
     fenetre.show();
     QVERIFY(QTest::qWaitForWindowExposed(&fenetre));
     QBENCHMARK {

@@ -1,5 +1,6 @@
 #include "Gradient.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <cmath>
@@ -113,7 +114,7 @@ TGradient::TableDeCouleurs TGradient::calculeTable(const QColor &debut, const QC
     return table;
 }
 
-void TGradient::paintEvent(QPaintEvent *)
+void TGradient::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     if (!m_tampon) {
@@ -123,14 +124,14 @@ void TGradient::paintEvent(QPaintEvent *)
     if (size() != m_tailleDessinee) {
         m_tailleDessinee = size();
         const bool ellipse = m_style == gsEllipse;
-        // Bands across the whole height or width are kept as a strip one
-        // pixel thick, stretched when copied: a full-screen background
-        // then holds kilobytes, not megabytes.
+        // Bands across the whole height or width are kept as a narrow
+        // strip, laid side by side when copied: a full-screen background
+        // then holds a quarter of a megabyte, not eight.
         QSize taille = size();
         if (m_style == gsVertical)
-            taille.setWidth(1);
+            taille.setWidth(qMin(taille.width(), epaisseur_bande));
         else if (m_style == gsHorizontal)
-            taille.setHeight(1);
+            taille.setHeight(qMin(taille.height(), epaisseur_bande));
         m_image = QImage(taille, QImage::Format_RGB32);
         if (ellipse)
             m_image.fill(argent);
@@ -151,5 +152,19 @@ void TGradient::paintEvent(QPaintEvent *)
         }
         ++m_redessins;
     }
-    painter.drawImage(rect(), m_image);
+    if (m_style == gsVertical || m_style == gsHorizontal)
+        pave(painter, event->rect());
+    else
+        painter.drawImage(0, 0, m_image);
+}
+
+// Plain copies of the strip, side by side, over the zone alone.
+void TGradient::pave(QPainter &painter, const QRect &zone) const
+{
+    const int l = m_image.width(), h = m_image.height();
+    for (int y = zone.top() - zone.top() % h; y <= zone.bottom(); y += h)
+        for (int x = zone.left() - zone.left() % l; x <= zone.right(); x += l) {
+            const QRect tuile = QRect(x, y, l, h) & zone;
+            painter.drawImage(tuile.topLeft(), m_image, tuile.translated(-x, -y));
+        }
 }

@@ -8,6 +8,7 @@
 
 #include <array>
 
+class QPainter;
 class TAncrage;
 
 // Fills its area with a gradient between two colours in one of ten
@@ -78,6 +79,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The thickness of the strip a band gradient is kept as.
+    static constexpr int epaisseur_bande = 64;
+    void pave(QPainter &painter, const QRect &zone) const;
+
     void aChange();
     void recalculeTable();
 
