@@ -14,7 +14,8 @@ class TAncrage;
 // Fills its area with a gradient between two colours in one of ten
 // geometric styles. While Buffered, the gradient is drawn into an
 // off-screen picture that is redrawn only after a size or property change;
-// an ordinary repaint is then a single copy of that picture.
+// an ordinary repaint is then a copy of that picture over the repainted
+// zone (for bands, of a narrow strip of it laid side by side).
 class TGradient : public QWidget
 {
     Q_OBJECT
