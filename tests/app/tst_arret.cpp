@@ -50,8 +50,12 @@ void TstArret::un_signal_ferme_par_le_chemin_normal()
 {
     QFETCH(int, signal);
     const bool x11 = verrous_clavier::disponibles();
-    if (x11)
-        verrous_clavier::ecrit({}); // the user's keyboard: both locks off
+    verrous_clavier::Table utilisateur{}; // Num Lock on, Caps Lock off
+    utilisateur[verrous_clavier::verr_num] = 1;
+    if (x11) {
+        verrous_clavier::ecrit(utilisateur);
+        QCOMPARE(verrous_clavier::lit(), utilisateur);
+    }
 
     QProcess tavelo;
     tavelo.start(QStringLiteral(TAVELO_PROGRAMME), {});
@@ -67,7 +71,7 @@ void TstArret::un_signal_ferme_par_le_chemin_normal()
     if (!x11)
         QSKIP("no X server: the locks cannot be read here");
     QCOMPARE(verrous_clavier::lit()[verrous_clavier::verr_maj], 0);
-    QCOMPARE(verrous_clavier::lit()[verrous_clavier::verr_num], 0);
+    QCOMPARE(verrous_clavier::lit()[verrous_clavier::verr_num], 1);
 }
 
 void TstArret::sans_affichage_une_ligne_et_statut_1_data()

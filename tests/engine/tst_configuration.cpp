@@ -59,6 +59,8 @@ private slots:
             << QStringList{"21=12"} << false << QStringList{"36=12", "21=1", "35=9"};
         QTest::newRow("12 of x+x without carries raise the other maximum to 20")
             << QStringList{"4=12"} << false << QStringList{"35=20", "4=0", "36=9"};
+        QTest::newRow("10 of x+x without carries raise it to 14")
+            << QStringList{"4=10"} << false << QStringList{"35=14"};
         QTest::newRow("12 of x+x with carries raise it to 12")
             << QStringList{"4=12"} << true << QStringList{"35=12"};
         QTest::newRow("99 of x-(-x) without carries raise it to 99 at most")
@@ -66,6 +68,7 @@ private slots:
         QTest::newRow("empty fields, a maximum below 9") << QStringList{"8=", "35=", "36=3", "37="}
             << false << QStringList{"8=2", "35=9", "36=9", "37=20"};
         QTest::newRow("speed 5 becomes 10") << QStringList{"37=5"} << false << QStringList{"37=10"};
+        QTest::newRow("speed 25 is 2.5") << QStringList{"37=25"} << false << QStringList{"37=25"};
     }
 
     // The state takes the corrected fields: the composition holds their

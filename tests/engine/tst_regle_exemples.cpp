@@ -123,6 +123,12 @@ void tst_regle_exemples::niveaux_d_explication()
                            "label_com_8", "Label_com_9", "Label_com_2", "Label_com_10"};
     for (const QString &nom : tous)
         QVERIFY2(v.est_montre(nom) == montres.split(' ').contains(nom), qPrintable(nom));
+    // 10 - (-2) = 10 + 2, 10 pixels a character: 7 pixels between the
+    // labels, none before " = 10".
+    QList<int> gauches;
+    for (int n = 7; n <= 12; ++n)
+        gauches.append(v.geometrie(QStringLiteral("Label_ex_%1").arg(n)).x());
+    QCOMPARE(gauches, (QList<int>{102, 129, 146, 186, 243, 260}));
     if (niveau < 2)
         return;
 
@@ -207,6 +213,7 @@ void tst_regle_exemples::memoire_data()
     QTest::newRow("20 examples: the first is kept") << 20 << 1 << true;
     QTest::newRow("21 examples: the first may return") << 21 << 1 << false;
     QTest::newRow("21 examples: the second is kept") << 21 << 2 << true;
+    QTest::newRow("21 examples: the 20th is kept") << 21 << 20 << true;
     QTest::newRow("21 examples: the last is kept") << 21 << 21 << true;
 }
 

@@ -95,6 +95,7 @@ void tst_regle_exercice::exercice_data()
     QTest::addColumn<QString>("marques");
     QTest::addColumn<QString>("candidats");
     QTest::addColumn<int>("explications");
+    QTest::addColumn<double>("u"); // every draw
 
     const QString premiers = "-8 + -9|8 + 9|-8 + 9|8 + -9";
     const QString en_place = "8 + 9|-8 + 9|8 + -9|-8 + -9";
@@ -102,11 +103,12 @@ void tst_regle_exercice::exercice_data()
     const QString aucun = "|||";
     const auto r = [](const char *nom, int type, int a, int b, const char *actions, int etat,
                       const char *ligne, const char *verdict, const char *marques, const QString &candidats,
-                      int explications) {
+                      int explications, double u = 0) {
         QTest::newRow(nom) << type << a << b << actions << etat << ligne << verdict << marques << candidats
-                           << explications;
+                           << explications << u;
     };
     r("8-9 posed", 22, 8, 9, "", 1, "8-9 = ", "", "", premiers, 1);
+    r("8-9 posed, u = 0.8: no button moves", 22, 8, 9, "", 1, "8-9 = ", "", "", en_place, 1, 0.8);
     r("8-9 first try wrong", 22, 8, 9, "1", 2, "8-9 = 8+9", "FAUX!", "e1", aucun, 2);
     r("8-9 first hint", 22, 8, 9, "1 ok", 3, "8-9 = ", "", "11 13", premiers, 2);
     r("8-9 second try wrong", 22, 8, 9, "1 ok 2", 4, "8-9 = -8+9", "FAUX!", "e3 e1 11 13", aucun, 3);
@@ -137,7 +139,8 @@ void tst_regle_exercice::exercice()
     QFETCH(int, a);
     QFETCH(int, b);
     QFETCH(QString, actions);
-    BancRegle banc(zeros());
+    QFETCH(double, u);
+    BancRegle banc(QList<double>(400, u));
     banc.etat.score = 4;
     banc.etat.reussites[type] = 2;
     const EtatPartage avant = banc.etat;

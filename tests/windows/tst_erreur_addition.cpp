@@ -50,6 +50,7 @@ void TstErreurAddition::une_nouvelle_question_efface_la_precedente()
     QVERIFY(!fenetre().isVisible());
 
     montre(3, -8, 0);
+    QCOMPARE(fenetre().pos(), m_programme->general().pos() + QPoint(4, 140));
     for (int n = 2; n <= 42; ++n)
         QVERIFY2(!visible(fenetre().labl(n)), qPrintable(QString::number(n)));
     for (const char *cache : {"Label50", "Shape1", "Shape2", "Button1"})
@@ -58,8 +59,11 @@ void TstErreurAddition::une_nouvelle_question_efface_la_precedente()
     QTest::mouseClick(controle("Image1"), Qt::LeftButton);
     QCOMPARE(fenetre().labl(10)->text(), QStringLiteral("3"));
     QCOMPARE(fenetre().labl(30)->text(), QStringLiteral("-8"));
+    const int hauts[] = {52, 74, 96, 118, 140, 174, 196, 218, 240};
     for (int rangee = 1; rangee <= 9; ++rangee) {
         const QLabel *unites[] = {fenetre().labl(10 + rangee), fenetre().labl(30 + rangee)};
+        QCOMPARE(unites[0]->pos(), QPoint(280, hauts[rangee - 1]));
+        QCOMPARE(unites[1]->pos(), QPoint(355, hauts[rangee - 1]));
         QCOMPARE(unites[0]->text(), QStringLiteral("1"));
         QCOMPARE(unites[1]->text(), QStringLiteral("-1"));
         QCOMPARE(unites[0]->palette().color(QPalette::WindowText), QColor(255, 0, 0));

@@ -46,6 +46,12 @@ void TstOptions::montre_les_reglages_en_vigueur_et_garde_ce_qui_est_tape()
     QVERIFY(bouton("CheckBox1")->isChecked());
     QVERIFY(bouton("RadioButton4")->isChecked());
     QCOMPARE(options()->pos(), m_programme->general().pos() + QPoint(4, 4));
+    // Lime: the types where zero is an operand or the result, and their maximum.
+    const QList<int> limes = {1, 2, 3, 7, 8, 11, 12, 18, 19, 20, 21, 24, 28, 32, 36};
+    for (int n = 1; n <= 36; ++n)
+        QVERIFY2(champ(n)->palette().color(QPalette::Base)
+                     == (limes.contains(n) ? QColor(0, 255, 0) : QColor(255, 255, 0)),
+                 qPrintable(champ(n)->objectName()));
 
     // Typed through the real field, "quitter", shown again: still there, not applied.
     champ(10)->clear();

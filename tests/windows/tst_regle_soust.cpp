@@ -32,6 +32,7 @@ void tst_regle_soust::niveau_relance_pendant_l_exercice()
     programme.general().ouvre_fenetre(FenetreRegle::RegleSoustraction);
     QWidget *fenetre = programme.fenetres().at(2);
     QVERIFY(QTest::qWaitForWindowExposed(fenetre));
+    QCOMPARE(fenetre->pos(), programme.general().pos() + QPoint(4, 140));
     QTest::mouseClick(fenetre->findChild<QWidget *>(QStringLiteral("Button_OK1")), Qt::LeftButton);
     // No close box, and a close asked of the frame is refused: the drill
     // waits for the exercise.
