@@ -1,8 +1,9 @@
 // The on-screen test's answer fields under any sequence of typed
 // characters, caret moves and erasures, filtered after each change as the
 // window does: a typed character stays when it is a digit, or a minus sign
-// in first place, and goes at once otherwise, so that a field only ever
-// holds digits and minus signs.
+// in first place, and goes at once otherwise, as does what its deletion
+// brings before the caret, so that a field only ever holds digits and minus
+// signs.
 
 #include "correction_test.h"
 
@@ -55,18 +56,24 @@ bool chiffres_et_moins(const QString &texte)
 }
 
 // Whether the filter kept the field as the rule wants it after a change
-// that left `tape` before the caret: kept when acceptable, else the field
-// as it was before the change.
+// that left `tape` before the caret: kept when acceptable; else the field
+// as it was before the change, less whatever the deletion then brought
+// before the caret and the rule took out too. Either way the rule finds
+// nothing more to take out.
 bool regle_tenue(const Champ &avant, const Champ &change, const Champ &apres)
 {
     if (apres.curseur < 0 || apres.curseur > apres.texte.size() || !chiffres_et_moins(apres.texte))
+        return false;
+    if (filtre_saisie({apres.texte, apres.curseur}).texte != apres.texte)
         return false;
     if (change.texte.size() < avant.texte.size()) // an erasure
         return true;
     const QChar tape = change.texte[change.curseur - 1];
     const bool accepte = tape.isDigit() || (tape == u'-' && change.curseur == 1);
-    const Champ &attendu = accepte ? change : avant;
-    return apres.texte == attendu.texte && apres.curseur == attendu.curseur;
+    if (accepte)
+        return apres.texte == change.texte && apres.curseur == change.curseur;
+    return apres.texte.size() <= avant.texte.size()
+           && avant.texte.endsWith(apres.texte.mid(apres.curseur));
 }
 
 } // namespace
@@ -83,10 +90,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
         if (!champ.agit(donnees[i]))
             continue;
         const Champ change = champ;
-        if (const std::optional<Saisie> filtree = filtre_saisie(champ.texte, champ.curseur)) {
-            champ.texte = filtree->texte;
-            champ.curseur = filtree->curseur;
-        }
+        const Saisie filtree = filtre_saisie({champ.texte, champ.curseur});
+        champ.texte = filtree.texte;
+        champ.curseur = filtree.curseur;
         if (!regle_tenue(avant, change, champ)) {
             std::fprintf(stderr, "after action %zu the field holds \"%s\", caret %d\n", i,
                          qPrintable(champ.texte), champ.curseur);

@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *donnees, std::size_t t
         int &curseur = curseurs[n];
         curseur = std::min<int>(curseur, texte.size());
         const std::uint8_t choix = donnees[i + 2];
-        SaisieChamp apres;
+        Saisie apres;
         switch (donnees[i + 1] % 4) {
         case 0: // a key
             apres = champ_options::frappe(

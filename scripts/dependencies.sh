@@ -2,7 +2,7 @@
 # need and the machine lacks. Sourced by run.sh and test.sh.
 tavelo_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools libgl-dev libx11-dev
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev libx11-dev
   fonts-liberation fonts-comic-neue
   strace xvfb xauth
 )
@@ -11,6 +11,9 @@ tavelo_packages=(
 tavelo_test_packages=(
   dpkg-dev file desktop-file-utils appstream
 )
+# The accessibility test switches Qt's accessibility on through its private
+# platform interface.
+tavelo_packages+=(qt6-base-private-dev)
 
 # With "tests", the test tools as well.
 tavelo_install_dependencies() {

@@ -118,7 +118,6 @@ Ta_propos::Ta_propos(QWidget *principale) : QWidget(principale)
     ok->setObjectName(QStringLiteral("OKButton"));
     ok->setGeometry(136, 432, 58, 27);
     ok->setCursor(Qt::PointingHandCursor);
-    ok->setAccessibleName(QStringLiteral("fermer"));
     connect(ok, &QPushButton::clicked, this, &Ta_propos::OKButtonClick);
 }
 

@@ -16,6 +16,7 @@ class FenetreAide;
 class QKeyEvent;
 class QPushButton;
 class QTimer;
+class TAnnonce;
 
 // The main window: the drill's question line, answer panel, keypad,
 // correction line and score gauge, and the menu that opens the other
@@ -59,6 +60,8 @@ public:
     void intervalle_minuterie(const QString &minuterie, int millisecondes) override;
     void texte_led(const QString &led, const QString &texte) override;
     void defilement_led(const QString &led, bool defile) override;
+    void nom_accessible(const QString &controle, const QString &nom) override;
+    void annonce(const QString &texte) override;
     void titre_fenetre(const QString &titre) override;
     void ouvre_fenetre(FenetreRegle fenetre) override;
     void sauve_etat_clavier() override;
@@ -116,6 +119,7 @@ private:
     QTimer *m_timer_panel_actif = nullptr;
     QTimer *m_timer_fin_bravo = nullptr;
     FenetreAide *m_aide = nullptr;
+    TAnnonce *m_annonce = nullptr; // speaks the drill to assistive technology
     std::unique_ptr<Exercice> m_exercice;
     bool m_deja_montree = false;
     bool m_clavier_rendu = false;

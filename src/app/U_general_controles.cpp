@@ -4,6 +4,7 @@
 
 #include "U_general.h"
 
+#include "Annonce.h"
 #include "EffectLabel.h"
 #include "Gradient.h"
 #include "LedCharset.h"
@@ -142,11 +143,14 @@ void Tgeneral::cree_controles()
     const QFont gras48 = arial_gras(48);
     auto *question = panneau(client, "Panel1", {66, 8, 205, 73}, QColor(192, 192, 192), font(),
                              Qt::black, QString());
+    question->setAccessibleName(QStringLiteral("Question"));
     etiquette(question, "Label_question", {15, 12}, QStringLiteral("-5+(-18)"), gras48, Qt::black);
     etiquette(client, "Label1", {279, 19}, QStringLiteral("="), gras48, Qt::black);
 
     auto *reponse = panneau(client, "Panel2", {320, 9, 89, 73}, QColor(192, 192, 192), gras48,
                             Qt::black, QStringLiteral("-5"));
+    // Named by the answer it shows.
+    reponse->setAccessibleDescription(QStringLiteral("ta réponse"));
     etiquette_fixe(reponse, "Image_faux2", {4, 8, 80, 60})->hide();
     auto *oui_faux = nomme(new EtiquetteAuto(client), "Image_oui_faux");
     oui_faux->move(435, 23);
@@ -163,6 +167,7 @@ void Tgeneral::cree_controles()
         auto *terme = etiquette(correction, termes[i], {gauche, 8}, QString(), gras45, couleur);
         gauche += terme->width() + 1;
     }
+    correction->setAccessibleName(QStringLiteral("Correction"));
     correction->hide();
 
     // The prompt keeps its design size: its text never changes.
@@ -175,6 +180,7 @@ void Tgeneral::cree_controles()
     cree_clavier(client);
     cree_legendes(client);
     cree_minuteries();
+    m_annonce = new TAnnonce(client);
     indexe_controles();
 
     charge_image(QStringLiteral("Image1"), QStringLiteral("bitmap_1"));

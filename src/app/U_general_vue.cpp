@@ -4,13 +4,16 @@
 
 #include "U_general.h"
 
+#include "Annonce.h"
 #include "EffectLabel.h"
 #include "LedMatrix.h"
+#include "U_erreur_addition.h"
 #include "etiquette_auto.h"
 #include "panneau.h"
 #include "ressources.h"
 #include "verrous_clavier.h"
 
+#include <QHash>
 #include <QLabel>
 #include <QTimer>
 #include <QVariant>
@@ -25,6 +28,24 @@ QColor en_qcolor(Couleur c)
 Couleur en_couleur(const QColor &c)
 {
     return Couleur{c.red(), c.green(), c.blue()};
+}
+
+// What the pictures of the main window show, as a screen reader names them;
+// the gauge is named by its score instead.
+QString nom_d_image(const QString &image)
+{
+    static const QHash<QString, QString> noms = {
+        {QStringLiteral("bitmap_5"), QStringLiteral("réponse barrée")},
+        {QStringLiteral("bitmap_13"), QStringLiteral("OUI!")},
+        {QStringLiteral("bitmap_14"), QStringLiteral("FAUX!")},
+        {QStringLiteral("bitmap_16"), QStringLiteral("niveau 1")},
+        {QStringLiteral("bitmap_17"), QStringLiteral("niveau 2")},
+        {QStringLiteral("bitmap_18"), QStringLiteral("niveau 3")},
+        {QStringLiteral("bitmap_19"), QStringLiteral("niveau 1, en cours")},
+        {QStringLiteral("bitmap_20"), QStringLiteral("niveau 2, en cours")},
+        {QStringLiteral("bitmap_21"), QStringLiteral("niveau 3, en cours")},
+    };
+    return noms.value(image.toLower());
 }
 
 // Font sizes of the drill are points; the window's fonts are pixel heights
@@ -160,6 +181,8 @@ void Tgeneral::charge_image(const QString &nom, const QString &image)
         return;
     const QPixmap pixmap = bitmap_programme(image);
     l->setProperty("image", image);
+    if (const QString nom = nom_d_image(image); !nom.isEmpty())
+        l->setAccessibleName(nom);
     if (auto *e = qobject_cast<EtiquetteAuto *>(l))
         e->montre_image(pixmap);
     else
@@ -196,6 +219,17 @@ void Tgeneral::defilement_led(const QString &nom, bool defile)
         led->setMarquee(defile);
 }
 
+void Tgeneral::nom_accessible(const QString &nom, const QString &nom_lu)
+{
+    if (auto *w = qobject_cast<QWidget *>(controle(nom)))
+        w->setAccessibleName(nom_lu);
+}
+
+void Tgeneral::annonce(const QString &texte)
+{
+    m_annonce->annonce(texte);
+}
+
 void Tgeneral::titre_fenetre(const QString &titre)
 {
     setWindowTitle(titre);
@@ -208,6 +242,9 @@ void Tgeneral::ouvre_fenetre(FenetreRegle fenetre)
         montre_fenetre(Annexe::regle_add);
         break;
     case FenetreRegle::ErreurAddition:
+        // A new rule error restarts the demonstration on the new question.
+        if (auto *f = m_fenetres ? static_cast<Terreur_addition *>(m_fenetres->fenetre(Annexe::erreur_addition)) : nullptr)
+            f->nouvelle_question();
         montre_fenetre(Annexe::erreur_addition);
         break;
     case FenetreRegle::RegleSoustraction:

@@ -1,19 +1,25 @@
 #include "U_general.h"
 #include "aleatoire.h"
 #include "arret_sur_signal.h"
+#include "ligne_de_commande.h"
 #include "polices.h"
 #include "programme.h"
 #include "session_graphique.h"
+#include "zoom.h"
 
 #include <QApplication>
 
 int main(int argc, char *argv[])
 {
+    const ligne_de_commande::Demande demande = ligne_de_commande::lit(argc, argv);
+    if (demande.statut)
+        return *demande.statut;
     if (!session_graphique::presente(argc, argv))
         return session_graphique::statut_sans_affichage;
     session_graphique::surveille_demarrage();
     QApplication app(argc, argv);
     session_graphique::fin_du_demarrage();
+    zoom::applique(demande.zoom);
     // The desktop entry the installation puts in share/applications: the
     // desktop matches the windows to it (menu entry, icon, task bar).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tavelo"));

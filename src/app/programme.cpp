@@ -7,6 +7,7 @@
 #include "U_regle_add.h"
 #include "U_regle_soust.h"
 #include "U_test.h"
+#include "accessibilite.h"
 #include "ressources.h"
 
 #include <QApplication>
@@ -23,6 +24,9 @@ Programme::Programme(std::unique_ptr<SourceAleatoire> hasard) : m_hasard(std::mo
 {
     // Every window's caption bar shows the program's icon.
     QApplication::setWindowIcon(icone_fenetres());
+    // Before any window is described to a screen reader.
+    accessibilite::installe();
+    accessibilite::nomme_par_propriete("TPanneau", "text");
     m_general = std::make_unique<Tgeneral>(m_etat, *m_hasard);
     const ContexteFenetre contexte{m_etat, *m_hasard, m_general->exercice(), m_general.get()};
     m_annexes = FenetresAnnexes({

@@ -1,6 +1,7 @@
 #include "champ_options.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace champ_options {
 
@@ -16,37 +17,30 @@ bool limite_a_un(int n)
     return n == 1 || n == 18;
 }
 
-void efface(SaisieChamp &s, int position)
-{
-    s.texte.remove(position, 1);
-    if (position < s.curseur)
-        --s.curseur;
-}
-
 // The first rule that applies, applied once; false when none does.
-bool applique_une_regle(int n, SaisieChamp &s)
+bool applique_une_regle(int n, Saisie &s)
 {
     const int p = s.curseur;
     if (p > 0 && !est_chiffre(s.texte[p - 1])) {
-        efface(s, p - 1);
+        saisie::efface(s, p - 1);
         return true;
     }
     if (s.texte.size() > 2) {
         // With the caret at the start (a pasted text), the first character goes.
-        efface(s, std::max(p - 1, 0));
+        saisie::efface(s, std::max(p - 1, 0));
         return true;
     }
     if (s.texte.size() > 1 && s.texte.startsWith(u'0')) {
-        efface(s, 0);
+        saisie::efface(s, 0);
         return true;
     }
     if (limite_a_un(n) && !s.texte.isEmpty() && s.texte.toInt() > 1) {
-        efface(s, 0);
+        saisie::efface(s, 0);
         return true;
     }
     const auto intrus = std::find_if_not(s.texte.cbegin(), s.texte.cend(), est_chiffre);
     if (intrus != s.texte.cend()) {
-        efface(s, int(intrus - s.texte.cbegin()));
+        saisie::efface(s, int(intrus - s.texte.cbegin()));
         return true;
     }
     return false;
@@ -54,19 +48,18 @@ bool applique_une_regle(int n, SaisieChamp &s)
 
 } // namespace
 
-SaisieChamp corrige(int n, SaisieChamp saisie)
+Saisie corrige(int n, Saisie champ)
 {
     // Only the first three characters count; the caret stays inside them.
-    saisie.texte.truncate(3);
-    saisie.curseur = std::clamp(saisie.curseur, 0, int(saisie.texte.size()));
-    while (applique_une_regle(n, saisie)) {
-    }
-    return saisie;
+    champ.texte.truncate(3);
+    champ.curseur = std::clamp(champ.curseur, 0, int(champ.texte.size()));
+    return saisie::jusqu_a_validite(std::move(champ),
+                                    [n](Saisie &s) { return applique_une_regle(n, s); });
 }
 
-SaisieChamp frappe(int n, const SaisieChamp &avant, const QString &tape)
+Saisie frappe(int n, const Saisie &avant, const QString &tape)
 {
-    SaisieChamp apres = avant;
+    Saisie apres = avant;
     apres.curseur = std::clamp(avant.curseur, 0, int(avant.texte.size()));
     apres.texte.insert(apres.curseur, tape);
     apres.curseur += int(tape.size());

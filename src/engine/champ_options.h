@@ -1,16 +1,6 @@
 #pragma once
 
-#include <QString>
-
-// The text of one of the configuration dialog's number fields and the
-// position of its caret (the number of characters before it).
-struct SaisieChamp
-{
-    QString texte;
-    int curseur = 0;
-
-    friend bool operator==(const SaisieChamp &, const SaisieChamp &) = default;
-};
+#include "saisie.h"
 
 namespace champ_options {
 
@@ -30,10 +20,10 @@ constexpr int nombre_de_champs = 37;
 // hold non-digits away from the caret; they go as well. The result is
 // empty or one or two digits without a leading zero, and at most "1" in
 // fields 1 and 18.
-SaisieChamp corrige(int n, SaisieChamp saisie);
+Saisie corrige(int n, Saisie champ);
 
 // One keystroke or paste: `tape` goes in at the caret of `avant`, then the
 // rules run.
-SaisieChamp frappe(int n, const SaisieChamp &avant, const QString &tape);
+Saisie frappe(int n, const Saisie &avant, const QString &tape);
 
 } // namespace champ_options

@@ -1,6 +1,7 @@
 #include "correction_test.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -47,15 +48,19 @@ BilanTest corrige_test(const Tableau<TexteTest, 40> &attendues, const Tableau<QS
     return bilan;
 }
 
-std::optional<Saisie> filtre_saisie(const QString &texte, int curseur)
+Saisie filtre_saisie(Saisie champ)
 {
-    if (curseur < 1 || curseur > texte.size())
-        return std::nullopt;
-    const QChar c = texte[curseur - 1];
-    const bool chiffre = c >= QLatin1Char('0') && c <= QLatin1Char('9');
-    if (chiffre || (curseur == 1 && c == QLatin1Char('-')))
-        return std::nullopt;
-    return Saisie{QString(texte).remove(curseur - 1, 1), curseur - 1};
+    return saisie::jusqu_a_validite(std::move(champ), [](Saisie &s) {
+        const int p = s.curseur;
+        if (p < 1 || p > s.texte.size())
+            return false;
+        const QChar c = s.texte[p - 1];
+        const bool chiffre = c >= QLatin1Char('0') && c <= QLatin1Char('9');
+        if (chiffre || (p == 1 && c == QLatin1Char('-')))
+            return false;
+        saisie::efface(s, p - 1);
+        return true;
+    });
 }
 
 int longueur_des_reponses(const Tableau<TexteTest, 40> &attendues)

@@ -1,10 +1,9 @@
 #pragma once
 
+#include "saisie.h"
 #include "sujet_test.h"
 
 #include <QString>
-
-#include <optional>
 
 // What marking a test gives: which answers are shown corrected, the two
 // count lines and the mark, as the test window shows them.
@@ -27,17 +26,11 @@ struct BilanTest
 // fault of either kind costs 2 points.
 BilanTest corrige_test(const Tableau<TexteTest, 40> &attendues, const Tableau<QString, 40> &saisies);
 
-// An answer field's text and caret (the number of characters before it).
-struct Saisie
-{
-    QString texte;
-    int curseur = 0;
-};
-
 // The typing rule of the answer fields, applied after each change: the
 // character just before the caret must be a digit, or a minus sign in
-// first place; any other is taken out at once. Empty when the text stays.
-std::optional<Saisie> filtre_saisie(const QString &texte, int curseur);
+// first place; any other is taken out at once, and the rule looks again at
+// the character its deletion brought before the caret.
+Saisie filtre_saisie(Saisie champ);
 
 // How many characters an answer field takes: 3, or more when an expected
 // answer of the test is longer ("-110"), so that every answer can be typed.

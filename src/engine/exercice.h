@@ -5,10 +5,13 @@
 #include <QChar>
 #include <QString>
 
+#include <optional>
+
 struct EtatPartage;
 class SourceAleatoire;
 class VueExercice;
 enum class Legende;
+enum class FenetreRegle;
 
 // Timer intervals of the main window, in milliseconds. The window creates
 // its timers with them; the drill sets timer_oui again before each start.
@@ -73,11 +76,12 @@ public:
     // False from the moment an answer is handed to checking until the next
     // question: the rules window continues the drill when it closes then.
     bool ok_actif() const { return m_ok_actif; }
-    // True from the moment a rule error opens a rule window until the drill
-    // goes on. Closing a rule window hands back to the drill only then: one
-    // opened from the menu, while typing, during a correction line or the
-    // right-answer pause, must not pose a question of its own.
-    bool attend_fenetre_regle() const { return m_attend_fenetre_regle; }
+    // A rule window is done with (closed, or its exercise ended). The drill
+    // goes on only when a rule error opened that very window and waits for
+    // it: a window opened from the menu, while typing, during a correction
+    // line, the right-answer pause or another rule window's wait, must not
+    // pose a question of its own.
+    void fenetre_regle_finie(FenetreRegle fenetre);
 
     // Name of the correction line's label n ("Label4".."Label8").
     static QString labl(int n);
@@ -95,6 +99,8 @@ private:
     void montre_ligne();
     void montre_faux();
     void affiche_legende(Legende legende);
+    // Tells assistive technology the wrong answer and its correction.
+    void annonce_correction(Legende legende);
     void erreur_de_regle();
 
     QString cible() const;
@@ -103,5 +109,6 @@ private:
     VueExercice &m_vue;
     SourceAleatoire &m_hasard;
     bool m_ok_actif = false;
-    bool m_attend_fenetre_regle = false;
+    // The rule window a rule error opened, until the drill goes on.
+    std::optional<FenetreRegle> m_fenetre_attendue;
 };

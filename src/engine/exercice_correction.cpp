@@ -5,6 +5,7 @@
 #include "catalogue_types.h"
 #include "corrections.h"
 #include "etat_partage.h"
+#include "parole.h"
 #include "presentation.h"
 #include "vue_exercice.h"
 #include "vue_outils.h"
@@ -49,6 +50,7 @@ void Exercice::corrige_reponse()
         m_vue.montre(QStringLiteral("Image_oui_faux"), true);
         m_vue.intervalle_minuterie(QStringLiteral("timer_oui"), intervalles::timer_oui);
         m_vue.demarre_minuterie(QStringLiteral("timer_oui"));
+        m_vue.annonce(parole::verdict(true));
         return;
     }
 
@@ -61,6 +63,7 @@ void Exercice::corrige_reponse()
     ligne_addition();
     affiche_legende(Legende::CalculMental);
     active_clavier(false);
+    annonce_correction(Legende::CalculMental);
 }
 
 void Exercice::erreur_de_regle()
@@ -78,16 +81,20 @@ void Exercice::erreur_de_regle()
             m_etat.regle_choisie = issue.regle_choisie;
         if (*issue.fenetre == FenetreRegle::RegleSoustraction)
             m_etat.etat_soustraction = 1;
-        m_attend_fenetre_regle = true;
+        m_fenetre_attendue = *issue.fenetre;
+        // Said before the window comes, which the screen reader then reads.
+        m_vue.annonce(parole::verdict(false));
         m_vue.ouvre_fenetre(*issue.fenetre);
     } else if (issue.ligne == Ligne::Addition) {
         m_vue.fixe_couleur_police(QStringLiteral("Panel6"), couleurs::jaune);
         m_vue.fixe_couleur_police(labl(5), couleurs::jaune);
         ligne_addition();
         affiche_legende(issue.legende);
+        annonce_correction(issue.legende);
     } else if (issue.ligne == Ligne::Soustraction) {
         ligne_soustraction();
         affiche_legende(issue.legende);
+        annonce_correction(issue.legende);
     }
 
     m_etat.score /= 2;
@@ -173,6 +180,21 @@ void Exercice::affiche_legende(Legende legende)
         if (piece.devant)
             m_vue.met_devant(nom);
     }
+}
+
+// The line as written on screen, then the caption, less a word laid over
+// the caption's own to highlight it.
+void Exercice::annonce_correction(Legende legende)
+{
+    QString ligne;
+    for (int n = 4; n <= 8; ++n)
+        ligne += m_vue.texte(labl(n));
+    QStringList legendes;
+    for (const PieceLegende &piece : pieces(legende)) {
+        if (!piece.devant)
+            legendes.append(QString::fromUtf8(piece.texte));
+    }
+    m_vue.annonce(parole::verdict(false, ligne, legendes));
 }
 
 void Exercice::regle1Click()

@@ -5,10 +5,13 @@
 #include "catalogue_types.h"
 #include "etat_partage.h"
 #include "niveaux.h"
+#include "parole.h"
 #include "presentation.h"
 #include "questionnaire.h"
 #include "vue_exercice.h"
 #include "vue_outils.h"
+
+#include <QStringList>
 
 #include <array>
 
@@ -27,6 +30,12 @@ int anciennete(const Tableau<TexteQuestion, 20> &historique, const QString &text
         if (historique[i] == texte)
             return i;
     return historique.taille + 1;
+}
+
+// The end of the third level: in place of the question, then below it.
+QStringList message_final()
+{
+    return {QStringLiteral("Félicitations!!!"), QStringLiteral("Tu dois maintenant effectuer un test.")};
 }
 
 } // namespace
@@ -50,7 +59,7 @@ Tirage Exercice::tire_au_sort(int type_question, bool avec_retenues, int max_ave
 
 void Exercice::initialise_niveau(int niveau)
 {
-    m_attend_fenetre_regle = false;
+    m_fenetre_attendue.reset();
     m_vue.ecrit_texte(QStringLiteral("Panel1"), QString());
     m_vue.ecrit_texte(QStringLiteral("Panel2"), QString());
     for (const char *nom : {"Panel1", "Panel2", "Label1"})
@@ -63,8 +72,9 @@ void Exercice::initialise_niveau(int niveau)
     oui.moveTo(bord_droit(m_vue.geometrie(QStringLiteral("Panel2"))) + 30, 30);
     m_vue.place(QStringLiteral("Image_oui_faux"), oui);
     m_vue.montre(QStringLiteral("Image_oui_faux"), false);
-    m_vue.arrete_minuterie(QStringLiteral("timer_oui"));
-    m_vue.arrete_minuterie(QStringLiteral("Timer_fin_bravo"));
+    // The blink of a correction line hidden above stops with it.
+    for (const char *minuterie : {"timer_oui", "Timer_fin_bravo", "timer_couleur"})
+        m_vue.arrete_minuterie(QString::fromLatin1(minuterie));
 
     if (niveau == 0) {
         m_vue.sauve_etat_clavier();
@@ -105,6 +115,7 @@ void Exercice::avant_de_poser_la_question()
             m_vue.defilement_led(leds[i], true);
         }
         m_vue.texte_led(leds[0], QStringLiteral("BRAVO "));
+        m_vue.annonce(parole::fin_de_niveau(fin_du_jeu ? message_final() : QStringList()));
     } else {
         pose_la_question();
     }
@@ -113,7 +124,7 @@ void Exercice::avant_de_poser_la_question()
         m_vue.demarre_minuterie(QStringLiteral("Timer_fin_bravo"));
 
     if (fin_du_jeu) {
-        m_vue.ecrit_texte(QStringLiteral("Label_question"), QStringLiteral("Félicitations!!!"));
+        m_vue.ecrit_texte(QStringLiteral("Label_question"), message_final().first());
         fixe_largeur(m_vue, QStringLiteral("Panel1"),
                      m_vue.geometrie(QStringLiteral("Label_question")).width() + 30);
         montre_clavier(false);
@@ -121,8 +132,7 @@ void Exercice::avant_de_poser_la_question()
         m_vue.montre(QStringLiteral("Panel2"), false);
         m_vue.taille_police(QStringLiteral("EffectLabel10"), 18);
         m_vue.place(QStringLiteral("EffectLabel10"), QRect(84, 116, 441, 37));
-        m_vue.ecrit_texte(QStringLiteral("EffectLabel10"),
-                          QStringLiteral("Tu dois maintenant effectuer un test."));
+        m_vue.ecrit_texte(QStringLiteral("EffectLabel10"), message_final().last());
         m_vue.montre(QStringLiteral("EffectLabel10"), true);
     }
 }
@@ -167,6 +177,7 @@ void Exercice::pose_la_question()
     active_clavier(true);
     active_ok(true);
     m_vue.donne_focus(QStringLiteral("ButtonOK"));
+    m_vue.annonce(parole::question(m_etat.texte_question));
 }
 
 void Exercice::tire_question_nouvelle()

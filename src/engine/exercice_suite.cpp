@@ -4,6 +4,7 @@
 #include "exercice.h"
 
 #include "etat_partage.h"
+#include "parole.h"
 #include "presentation.h"
 #include "vue_exercice.h"
 #include "vue_outils.h"
@@ -15,16 +16,23 @@ void Exercice::affiche_score()
     vue_outils::fixe_hauteur(m_vue, QStringLiteral("Image2"),
                              presentation::hauteur_cache_jauge(m_etat.score, m_etat.niveau));
     m_vue.texte_led(QStringLiteral("LedMatrix1"), presentation::texte_led_score(m_etat.score));
+    m_vue.nom_accessible(QStringLiteral("Image1"), parole::score(m_etat.score, m_etat.niveau));
 }
 
 void Exercice::timer_ouiTimer()
 {
-    m_attend_fenetre_regle = false;
+    m_fenetre_attendue.reset();
     m_vue.montre(QStringLiteral("Image_oui_faux"), false);
     m_vue.arrete_minuterie(QStringLiteral("timer_oui"));
     if (m_etat.etat_soustraction > 0)
         m_etat.etat_soustraction = 0;
     avant_de_poser_la_question();
+}
+
+void Exercice::fenetre_regle_finie(FenetreRegle fenetre)
+{
+    if (m_fenetre_attendue == fenetre)
+        timer_ouiTimer();
 }
 
 void Exercice::Button10Click()

@@ -32,7 +32,7 @@ void RegleSoustraction::FormShow()
     m_disposition_application = 0;
     m_vue.fixe_hauteur_exterieure(hauteur_explication);
     for (int k = 1; k <= 4; ++k)
-        fixe_largeur(bouton(k), 74);
+        fixe_largeur(bouton(k), largeur_additions);
     m_vue.montre(QStringLiteral("Button_OK1"), true);
     m_exercice_en_cours = m_etat.etat_soustraction != 0;
     if (m_etat.etat_soustraction == 1)
@@ -49,7 +49,7 @@ void RegleSoustraction::deux_nouveaux_exemples()
     const bool exercice = m_etat.etat_soustraction != 0;
     // Drawing the first example may advance the count: read it again.
     Exemple premier = choisir_exemple(exercice, m_nb_exemples);
-    Exemple second = choisir_exemple(exercice, m_nb_exemples);
+    Exemple second = choisir_exemple(exercice, m_nb_exemples, premier);
     // Round half to even: 0 for u up to 0.25, so about one time in four.
     if (std::nearbyint(m_hasard.u() * 2) == 0)
         std::swap(premier, second);
@@ -83,7 +83,8 @@ void RegleSoustraction::ecrit_exemple(int rang, const Exemple &e)
     m_vue.ecrit_texte(commentaire(c + 5), QStringLiteral(" à ") + a);
 }
 
-Exemple RegleSoustraction::choisir_exemple(bool exercice, int n)
+Exemple RegleSoustraction::choisir_exemple(bool exercice, int n,
+                                           std::optional<Exemple> autre_rangee)
 {
     if (!exercice && n == 0) {
         // The opening example is counted but neither checked nor recorded.
@@ -111,31 +112,50 @@ Exemple RegleSoustraction::choisir_exemple(bool exercice, int n)
     }
 
     // In the exercise, every other example is of the question's own type,
-    // and never the question itself.
+    // and never the question itself; no row repeats the other.
     const bool ecarte_question = exercice && n % 2 == 0;
     const Exemple question{m_etat.operande1, m_etat.operande2};
+    const auto ecarte = [&](const Exemple &e) {
+        return (ecarte_question && e == question) || e == autre_rangee;
+    };
+    // Past the bound, the example seen longest ago, which is counted and
+    // recorded as a new one: the kinds keep alternating.
     std::optional<Exemple> repli;
+    int rang_repli = 0;
     Exemple e;
     for (int i = 0; i < tirages_max; ++i) {
         e = tire();
-        const bool est_la_question = ecarte_question && e == question;
         // The memory is asked first: the question itself is recorded too.
-        if (!exemple_dejavu(e.a, e.b) && !est_la_question)
+        if (!exemple_dejavu(e.a, e.b) && !ecarte(e))
             return e;
-        if (!est_la_question)
+        const int rang = rang_en_memoire(cle(e));
+        if (!ecarte(e) && (!repli || rang < rang_repli)) {
             repli = e;
+            rang_repli = rang;
+        }
     }
-    return repli.value_or(e);
+    if (!repli)
+        return e;
+    retiens(cle(*repli));
+    return *repli;
 }
 
-bool RegleSoustraction::exemple_dejavu(int a, int b)
+QString RegleSoustraction::cle(const Exemple &e)
 {
-    const QString cle = QString::number(a) + QLatin1Char(' ') + QString::number(b);
+    return QString::number(e.a) + QLatin1Char(' ') + QString::number(e.b);
+}
+
+int RegleSoustraction::rang_en_memoire(const QString &cle) const
+{
     const int m = std::min(m_nb_exemples, Tableau<QString, 20>::taille);
     for (int i = 1; i <= m; ++i)
         if (m_exemples_vus[i] == cle)
-            return true;
+            return i;
+    return 0;
+}
 
+void RegleSoustraction::retiens(const QString &cle)
+{
     ++m_nb_exemples;
     if (m_nb_exemples <= Tableau<QString, 20>::taille) {
         m_exemples_vus[m_nb_exemples] = cle;
@@ -144,6 +164,14 @@ bool RegleSoustraction::exemple_dejavu(int a, int b)
             m_exemples_vus[i] = m_exemples_vus[i + 1];
         m_exemples_vus[Tableau<QString, 20>::taille] = cle;
     }
+}
+
+bool RegleSoustraction::exemple_dejavu(int a, int b)
+{
+    const QString c = cle({a, b});
+    if (rang_en_memoire(c) != 0)
+        return true;
+    retiens(c);
     return false;
 }
 

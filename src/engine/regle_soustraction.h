@@ -4,6 +4,8 @@
 
 #include <QString>
 
+#include <optional>
+
 struct EtatPartage;
 class SourceAleatoire;
 class VueRegleSoustraction;
@@ -32,10 +34,13 @@ struct Exemple
 class RegleSoustraction
 {
 public:
-    // Redraws of one example, at most: past it, an example already seen is
-    // shown again rather than drawing for ever from a type whose few
+    // Redraws of one example, at most: past it, the example seen longest
+    // ago is shown again rather than drawing for ever from a type whose few
     // examples are all in the memory.
     static constexpr int tirages_max = 1000;
+    // The candidates of the first stage span their column: the widest
+    // addition, "-19 + -19" below a score of 10, stands whole on them.
+    static constexpr int largeur_additions = 80;
     static constexpr int hauteur_explication = 264;
     static constexpr int hauteur_exercice = 340;
 
@@ -46,7 +51,9 @@ public:
 
     // Explanation and worked examples.
     void deux_nouveaux_exemples();
-    Exemple choisir_exemple(bool exercice, int n);
+    // n is the count of examples so far; never the example on the other
+    // row, when there is one.
+    Exemple choisir_exemple(bool exercice, int n, std::optional<Exemple> autre_rangee = {});
     // True when the example is among those recently seen; records it
     // otherwise.
     bool exemple_dejavu(int a, int b);
@@ -98,6 +105,11 @@ private:
         int accolade;
     };
 
+    static QString cle(const Exemple &exemple); // "a b"
+    // The slot of the memory that holds the key, 1 the oldest; 0 if none.
+    int rang_en_memoire(const QString &cle) const;
+    // Counts an example and records its key, the oldest dropped past 20.
+    void retiens(const QString &cle);
     void textes_exercice();
     void aligne(const Ligne &ligne, int gauche);
     void ecrit_exemple(int rang, const Exemple &exemple);

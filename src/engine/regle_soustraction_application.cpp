@@ -66,7 +66,7 @@ void RegleSoustraction::ajuste_positions_applications()
                 second.x() + (second.width() - m_vue.geometrie(croix_second).width()) / 2);
     fixe_gauche(QStringLiteral("Label_faux"), droite(croix_second) + 10);
 
-    place_grille(droite(app(3)) + 30, 80);
+    place_grille(droite(app(3)) + 30, largeur_additions);
     const QRect r3 = m_vue.geometrie(bouton(3));
     deplace(QStringLiteral("Label1"), r3.x() + 88, r3.y() + 8);
 

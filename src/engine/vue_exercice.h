@@ -52,6 +52,13 @@ public:
     virtual void texte_led(const QString &led, const QString &texte) = 0;
     virtual void defilement_led(const QString &led, bool defile) = 0;
 
+    // For assistive technology, nothing on screen changes: the name a
+    // screen reader gives a control whose look alone tells what it shows
+    // (the gauge's score), and a text it says at once (the question posed,
+    // the verdict and its correction).
+    virtual void nom_accessible(const QString &controle, const QString &nom) = 0;
+    virtual void annonce(const QString &texte) = 0;
+
     virtual void titre_fenetre(const QString &titre) = 0;
     virtual void ouvre_fenetre(FenetreRegle fenetre) = 0;
 

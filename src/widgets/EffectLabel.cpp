@@ -1,5 +1,7 @@
 #include "EffectLabel.h"
 
+#include "accessibilite.h"
+
 #include <QEvent>
 #include <QFontMetrics>
 #include <QMouseEvent>
@@ -270,6 +272,7 @@ void TEffectLabel::setCaption(const QString &legende)
         return;
     m_legende = legende;
     aChange();
+    accessibilite::nom_change(this);
 }
 
 void TEffectLabel::setColor(const QColor &couleur)

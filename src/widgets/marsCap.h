@@ -63,6 +63,8 @@ private:
 class TMarsCaption : public QWidget
 {
     Q_OBJECT
+    // A screen reader's press works a button as a click does.
+    friend class BoutonBarreAccessible;
     Q_PROPERTY(QColor ActiveBeginColor READ activeBeginColor WRITE setActiveBeginColor)
     Q_PROPERTY(QColor ActiveEndColor READ activeEndColor WRITE setActiveEndColor)
     Q_PROPERTY(QColor ActiveFontColor READ activeFontColor WRITE setActiveFontColor)

@@ -7,6 +7,7 @@
 #include "fenetre_annexe.h"
 #include "fleche.h"
 #include "forme.h"
+#include "vue_exercice.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -185,6 +186,11 @@ void Terreur_addition::Button1Click()
 void Terreur_addition::closeEvent(QCloseEvent *event)
 {
     QWidget::closeEvent(event);
-    if (m_exercice.attend_fenetre_regle())
-        m_exercice.timer_ouiTimer();
+    m_exercice.fenetre_regle_finie(FenetreRegle::ErreurAddition);
+}
+
+void Terreur_addition::nouvelle_question()
+{
+    if (isVisible())
+        FormShow();
 }

@@ -23,6 +23,11 @@ class Terreur_addition : public QWidget
 public:
     explicit Terreur_addition(const ContexteFenetre &contexte);
 
+    // A new rule error asks for the window. Still open on an earlier
+    // question (the drill went on without it: a level restarted), it starts
+    // over at once on the question on screen; hidden, its showing does.
+    void nouvelle_question();
+
     void Image1Click();
     void Button1Click();
 

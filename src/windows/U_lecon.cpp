@@ -6,6 +6,7 @@
 #include "ressources.h"
 #include "teintes.h"
 
+#include <QHideEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
@@ -71,6 +72,21 @@ void Tlecon::showEvent(QShowEvent *event)
         FormShow();
 }
 
+// However the window is closed (OK, its close box, the window manager),
+// nothing of it runs while it is hidden.
+void Tlecon::hideEvent(QHideEvent *event)
+{
+    QWidget::hideEvent(event);
+    if (!event->spontaneous())
+        arrete_minuteries();
+}
+
+void Tlecon::arrete_minuteries()
+{
+    for (QTimer *t : findChildren<QTimer *>())
+        t->stop();
+}
+
 void Tlecon::FormShow()
 {
     charge(m_images[0], "bitmap_10");
@@ -98,8 +114,7 @@ void Tlecon::initialise()
                                                         m_label_opposes})
         w->hide();
 
-    for (QTimer *t : {m_timer_negatif, m_timer_positif, m_timer_signe, m_timer_va, m_timer_oppose})
-        t->stop();
+    arrete_minuteries();
 
     for (int i = 0; i < 6; ++i)
         m_boutons[i]->show();

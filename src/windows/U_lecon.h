@@ -34,6 +34,7 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
+    void hideEvent(QHideEvent *event) override;
 
 private:
     // The six words, in the order of their buttons.
@@ -51,6 +52,8 @@ private:
     // Behaviour (U_lecon.cpp).
     void FormShow();
     void initialise();
+    // Every timer of the window: the five animations and any other.
+    void arrete_minuteries();
     void efface_boutons();
     void montre_mot(Mot mot);
     void Button1Click();

@@ -6,6 +6,7 @@
 #include "U_lecon.h"
 #include "fabrique_controles.h"
 #include "teintes.h"
+#include "toile_nette.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -47,7 +48,7 @@ QLabel *image(QWidget *parent, const QString &nom, const QRect &geometrie)
 // right or to the left. The foot lies on the rows of the yellow bars.
 QPixmap dessine_fleche(bool pied_a_droite)
 {
-    QPixmap fleche(11, 15);
+    QPixmap fleche = toile_nette(QSize(11, 15));
     fleche.fill(gris_des_fleches);
     QPainter p(&fleche);
     p.setPen(Qt::NoPen);

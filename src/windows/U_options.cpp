@@ -1,5 +1,6 @@
 #include "U_options.h"
 
+#include "champ_filtre.h"
 #include "exercice.h"
 #include "fenetre_annexe.h"
 
@@ -75,14 +76,9 @@ bool Toptions::eventFilter(QObject *objet, QEvent *event)
 
 void Toptions::EditChange(int n)
 {
-    QLineEdit *champ = edt(n);
-    const SaisieChamp corrigee = champ_options::corrige(n, {champ->text(), champ->cursorPosition()});
-    if (corrigee.texte != champ->text()) {
-        // Changing the text fires this handler again, which finds it right.
-        champ->setText(corrigee.texte);
-        champ->setCursorPosition(corrigee.curseur);
-    }
-    m_configuration.formulaire().champs[n] = corrigee.texte;
+    // Changing the text fires this handler again, which finds it right.
+    m_configuration.formulaire().champs[n] =
+        filtre_champ(*edt(n), [n](const Saisie &s) { return champ_options::corrige(n, s); });
 }
 
 void Toptions::CheckBox1Click(bool coche)

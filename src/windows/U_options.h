@@ -12,6 +12,7 @@
 class QAbstractButton;
 class QCheckBox;
 class QGroupBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -43,7 +44,7 @@ private:
     QGroupBox *cree_choix(QWidget *client);
     void cree_boutons(QWidget *client);
     // A caption that presses its button when clicked.
-    void legende_de(QWidget *legende, QAbstractButton *bouton);
+    void legende_de(QLabel *legende, QAbstractButton *bouton);
 
     // Behaviour (U_options.cpp).
     void relie_controles();

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QRegularExpression>
 
 namespace {
 
@@ -55,13 +56,25 @@ QLineEdit *champ(QWidget *parent, int n, const QRect &r, const QColor &fond)
 }
 
 // A caption and its field on one line, the caption ending right of the field.
+// The field is named for a screen reader by what it holds, which its
+// caption alone does not say.
 void ligne(QWidget *parent, int n, const QString &nom_legende, const QString &legende, QPoint champ_a,
-           int largeur_legende, const QColor &fond)
+           int largeur_legende, const QColor &fond, const QString &nom_lu)
 {
     etiquette(parent, nom_legende, legende,
               QRect(champ_a.x() - 4 - largeur_legende, champ_a.y(), largeur_legende, hauteur_ligne),
               Qt::AlignRight);
-    champ(parent, n, QRect(champ_a, QSize(largeur_champ, hauteur_ligne)), fond);
+    champ(parent, n, QRect(champ_a, QSize(largeur_champ, hauteur_ligne)), fond)
+        ->setAccessibleName(nom_lu);
+}
+
+// "type x+(-x):" gives "Nombre de questions x+(-x)", "0+0:" "Nombre de
+// questions 0+0".
+QString nom_du_compte(const QString &legende)
+{
+    QString forme = legende;
+    forme.remove(QRegularExpression(QStringLiteral("^type |:$")));
+    return QStringLiteral("Nombre de questions ") + forme;
 }
 
 QGroupBox *groupe(QWidget *parent, const char *nom, const QString &titre, const QRect &r)
@@ -105,9 +118,10 @@ QGroupBox *Toptions::cree_composition(QWidget *client)
         // Lime: the type's numbers need no computation and follow the
         // maximum "sans calcul mental"; yellow: the other maximum.
         const bool sans_calcul = type.groupe == Groupe::Z || type.groupe == Groupe::S;
-        ligne(g, n, QStringLiteral("Label%1").arg(n), QString::fromUtf8(type.legende),
+        const QString legende = QString::fromUtf8(type.legende);
+        ligne(g, n, QStringLiteral("Label%1").arg(n), legende,
               QPoint(colonnes[colonne], haut_des_lignes + rang * pas_des_lignes), 120,
-              sans_calcul ? lime : jaune);
+              sans_calcul ? lime : jaune, nom_du_compte(legende));
     }
 
     const int bas = haut_des_lignes + dernier_de_colonne * pas_des_lignes;
@@ -144,9 +158,11 @@ QGroupBox *Toptions::cree_maxima(QWidget *client)
                               QRect(8, 8, 216, 32));
     titre->setWordWrap(true);
     ligne(g, Configuration::champ_max_sans_calcul, QStringLiteral("Label43"),
-          QStringLiteral("sans calcul mental:"), QPoint(164, 46), 150, lime);
+          QStringLiteral("sans calcul mental:"), QPoint(164, 46), 150, lime,
+          QStringLiteral("Maximum de x et Y sans calcul mental"));
     ligne(g, Configuration::champ_max_avec_calcul, QStringLiteral("Label44"),
-          QStringLiteral("avec calcul mental:"), QPoint(164, 72), 150, jaune);
+          QStringLiteral("avec calcul mental:"), QPoint(164, 72), 150, jaune,
+          QStringLiteral("Maximum de x et Y avec calcul mental"));
 
     m_eviter_retenues = nomme(new QCheckBox(g), QStringLiteral("CheckBox1"));
     m_eviter_retenues->setGeometry(14, 106, 18, hauteur_ligne);
@@ -161,7 +177,8 @@ QGroupBox *Toptions::cree_moteur(QWidget *client)
     QGroupBox *g = groupe(client, "GroupBox2", QStringLiteral("Moteur d'apprentissage"),
                           QRect(400, 152, 232, 64));
     ligne(g, Configuration::champ_vitesse, QStringLiteral("Label45"),
-          QStringLiteral("vitesse de ciblage :"), QPoint(116, 30), 104, QColor());
+          QStringLiteral("vitesse de ciblage :"), QPoint(116, 30), 104, QColor(),
+          QStringLiteral("Vitesse de ciblage en dixièmes, de 10 à 99"));
     etiquette(g, QStringLiteral("Label46"), QStringLiteral("/10"), QRect(148, 30, 24, hauteur_ligne));
     etiquette(g, QStringLiteral("Label51"), QStringLiteral("(10..99)"),
               QRect(174, 30, 52, hauteur_ligne));
@@ -211,8 +228,10 @@ void Toptions::cree_boutons(QWidget *client)
     m_quitter = bouton("Button1", QStringLiteral("quitter"), QRect(520, 420, 112, 28));
 }
 
-void Toptions::legende_de(QWidget *legende, QAbstractButton *bouton)
+void Toptions::legende_de(QLabel *legende, QAbstractButton *bouton)
 {
+    // The box itself has no text: its caption names it.
+    bouton->setAccessibleName(legende->text());
     m_legendes.insert(legende, bouton);
     legende->installEventFilter(this);
     legende->setCursor(Qt::PointingHandCursor);

@@ -7,6 +7,7 @@
 #include "fenetre_annexe.h"
 #include "forme.h"
 #include "teintes.h"
+#include "vue_exercice.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -19,14 +20,9 @@ using teintes::bleu;
 using teintes::rouge;
 using teintes::jaune;
 
-// The bold free face that stands in for Comic Sans MS is narrower: widened, its
-// key words fall on the highlights placed for the designed face.
 QFont comic(int pixels, bool gras = true)
 {
-    QFont f = fabrique::police("Comic Sans MS", pixels, gras);
-    if (gras)
-        f.setStretch(112);
-    return f;
+    return fabrique::police("Comic Sans MS", pixels, gras);
 }
 
 // What the window shows for one rule. The examples, the motto and the
@@ -189,6 +185,5 @@ void Tregle_add::closeEvent(QCloseEvent *event)
 // by themselves, and no question is skipped.
 void Tregle_add::FormClose()
 {
-    if (m_exercice.attend_fenetre_regle())
-        m_exercice.timer_ouiTimer();
+    m_exercice.fenetre_regle_finie(FenetreRegle::ReglesAddition);
 }

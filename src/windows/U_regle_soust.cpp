@@ -3,6 +3,7 @@
 #include "etat_partage.h"
 #include "exercice.h"
 #include "fenetre_annexe.h"
+#include "vue_exercice.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
@@ -102,7 +103,7 @@ void Tregle_soust::ferme()
 
 void Tregle_soust::reprend_exercice()
 {
-    m_contexte.exercice.timer_ouiTimer();
+    m_contexte.exercice.fenetre_regle_finie(FenetreRegle::RegleSoustraction);
 }
 
 void Tregle_soust::showEvent(QShowEvent *event)

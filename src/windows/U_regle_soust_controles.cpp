@@ -6,6 +6,7 @@
 #include "EffectLabel.h"
 #include "U_regle_soust.h"
 #include "teintes.h"
+#include "toile_nette.h"
 
 #include <QLabel>
 #include <QPainter>
@@ -112,7 +113,7 @@ QPushButton *bouton(QWidget *parent, const QString &nom, const QRect &r, const Q
 // A double arrow pointing right, shown after the text.
 QIcon double_fleche()
 {
-    QPixmap image(14, 12);
+    QPixmap image = toile_nette(QSize(14, 12));
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -126,7 +127,7 @@ QIcon double_fleche()
 // A red cross over a term; what is not the cross shows through.
 QPixmap croix_rouge()
 {
-    QPixmap image(25, 25);
+    QPixmap image = toile_nette(QSize(25, 25));
     image.fill(Qt::transparent);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
@@ -198,14 +199,9 @@ void cree_explication(QWidget *client)
     for (int k = 1; k <= 4; ++k)
         accolade(client, k);
 
-    // The substitute of the design's face is narrower: widened, the two
-    // words fall on their highlights again.
-    QFont f_regle = police("Comic Sans MS", 19, true);
-    f_regle.setStretch(106);
-    f_regle.setWordSpacing(2);
     auto *regle = etiquette_fixe(client, QStringLiteral("Label_reg_0"), {10, 67, 510, 27},
                                  QStringLiteral("Pour soustraire un nombre, on ajoute le nombre opposé"),
-                                 f_regle, bleu);
+                                 police("Comic Sans MS", 19, true), bleu);
     regle->setWordWrap(true);
     etiquette(client, QStringLiteral("Label3"), {10, 120}, QStringLiteral("Exemples:"),
               police("Comic Sans MS", 16, false, true));
@@ -249,7 +245,8 @@ void cree_exercice(QWidget *client)
     commentaires(client, "label_com_%1", 11);
 
     for (int k = 1; k <= 4; ++k)
-        bouton(client, RegleSoustraction::bouton(k), {0, 0, 74, 21}, QString(), police("Arial", 19, true));
+        bouton(client, RegleSoustraction::bouton(k), {0, 0, RegleSoustraction::largeur_additions, 21},
+               QString(), police("Arial", 19, true));
     auto *consigne = etiquette_fixe(client, QStringLiteral("Label1"), {0, 0, 81, 32},
                                     QStringLiteral("( clique sur ta réponse)"),
                                     police("Comic Sans MS", 13, true));

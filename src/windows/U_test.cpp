@@ -1,10 +1,12 @@
 #include "U_test.h"
 
 #include "EffectLabel.h"
+#include "champ_filtre.h"
 #include "correction_test.h"
 #include "disposition_test.h"
 #include "etat_partage.h"
 #include "fenetre_annexe.h"
+#include "parole.h"
 
 #include <QFontDatabase>
 #include <QLabel>
@@ -103,6 +105,7 @@ void Ttest::FormShow()
         QLabel *question = labl(n);
         ecrit(question, m_sujet.questions[n] + QLatin1Char('='));
         question->move(edt(n)->x() - question->width(), question->y());
+        edt(n)->setAccessibleName(parole::question_numerotee(n, m_sujet.questions[n]));
     }
 }
 
@@ -121,10 +124,7 @@ void Ttest::ajuste_les_champs(int caracteres)
 
 void Ttest::EditChange(QLineEdit *edit)
 {
-    if (const std::optional<Saisie> filtree = filtre_saisie(edit->text(), edit->cursorPosition())) {
-        edit->setText(filtree->texte);
-        edit->setCursorPosition(filtree->curseur);
-    }
+    filtre_champ(*edit, filtre_saisie);
 }
 
 void Ttest::Button1Click()

@@ -92,8 +92,10 @@ void Ttest::cree_en_tete(QWidget *client)
         l->move(x, 8);
     }
     m_edit_nom = champ(client, QStringLiteral("Edit_nom"), QRect(80, 8, 193, 33), arial_black);
+    m_edit_nom->setAccessibleName(QStringLiteral("Nom"));
     m_edit_prenom =
         champ(client, QStringLiteral("Edit_prenom"), QRect(392, 8, 225, 33), arial_black);
+    m_edit_prenom->setAccessibleName(QStringLiteral("Prénom"));
 }
 
 void Ttest::cree_questions(QWidget *client)

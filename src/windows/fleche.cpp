@@ -1,5 +1,7 @@
 #include "fleche.h"
 
+#include "toile_nette.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPolygon>
@@ -8,11 +10,13 @@ TFleche::TFleche(QWidget *parent) : QLabel(parent)
 {
     setPixmap(image());
     setCursor(Qt::PointingHandCursor);
+    // "Clique sur la flèche:" says which picture to click.
+    setAccessibleName(QStringLiteral("flèche"));
 }
 
 QPixmap TFleche::image()
 {
-    QPixmap image(42, 20);
+    QPixmap image = toile_nette(QSize(42, 20));
     image.fill(QColor(192, 192, 192));
     QPainter peintre(&image);
     // A raised bevel: white on the top and left, grey then black on the

@@ -1,7 +1,8 @@
 // The ways a run ends besides the close box. A signal closes the main
 // window the normal way, so the keyboard's locks come back (checked where
 // the test runs on an X server); a run without a display says so in one
-// line and exits with status 1 instead of aborting.
+// line and exits with status 1 instead of aborting, as a bad command
+// line does with status 2.
 
 #include "verrous_clavier.h"
 
@@ -34,8 +35,8 @@ class TstArret : public QObject
 private slots:
     void un_signal_ferme_par_le_chemin_normal_data();
     void un_signal_ferme_par_le_chemin_normal();
-    void sans_affichage_une_ligne_et_statut_1_data();
-    void sans_affichage_une_ligne_et_statut_1();
+    void sans_affichage_une_ligne_et_son_statut_data();
+    void sans_affichage_une_ligne_et_son_statut();
 };
 
 void TstArret::un_signal_ferme_par_le_chemin_normal_data()
@@ -74,30 +75,40 @@ void TstArret::un_signal_ferme_par_le_chemin_normal()
     QCOMPARE(verrous_clavier::lit()[verrous_clavier::verr_num], 1);
 }
 
-void TstArret::sans_affichage_une_ligne_et_statut_1_data()
+void TstArret::sans_affichage_une_ligne_et_son_statut_data()
 {
     QTest::addColumn<QString>("display");
-    QTest::newRow("no display named") << QString();
-    QTest::newRow("display named but unreachable") << QStringLiteral(":4711");
+    QTest::addColumn<QStringList>("arguments");
+    QTest::addColumn<int>("statut");
+    QTest::addColumn<QString>("ligne");
+    const QString sans_ecran = QStringLiteral("Tavelo a besoin d'une session graphique");
+    QTest::newRow("no display named") << QString() << QStringList() << 1 << sans_ecran;
+    QTest::newRow("display named but unreachable") << QStringLiteral(":4711") << QStringList() << 1 << sans_ecran;
+    // The command line is read first: its refusals need no display.
+    QTest::newRow("bad zoom") << QString() << QStringList{"--zoom", "0"} << 2
+                              << QStringLiteral("tavelo : --zoom « 0 » refusé");
 }
 
-void TstArret::sans_affichage_une_ligne_et_statut_1()
+void TstArret::sans_affichage_une_ligne_et_son_statut()
 {
     QFETCH(QString, display);
+    QFETCH(QStringList, arguments);
+    QFETCH(int, statut);
+    QFETCH(QString, ligne);
     QProcessEnvironment environnement = QProcessEnvironment::systemEnvironment();
-    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    for (const char *variable : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "TAVELO_ZOOM"})
         environnement.remove(QLatin1String(variable));
     if (!display.isEmpty())
         environnement.insert(QStringLiteral("DISPLAY"), display);
 
     QProcess tavelo;
     tavelo.setProcessEnvironment(environnement);
-    tavelo.start(QStringLiteral(TAVELO_PROGRAMME), {});
+    tavelo.start(QStringLiteral(TAVELO_PROGRAMME), arguments);
     QVERIFY(tavelo.waitForFinished(20000));
     QCOMPARE(tavelo.exitStatus(), QProcess::NormalExit);
-    QCOMPARE(tavelo.exitCode(), 1);
+    QCOMPARE(tavelo.exitCode(), statut);
     const QString erreurs = QString::fromUtf8(tavelo.readAllStandardError());
-    QCOMPARE(erreurs.count(QStringLiteral("Tavelo a besoin d'une session graphique")), 1);
+    QCOMPARE(erreurs.count(ligne), 1);
     if (display.isEmpty())
         QCOMPARE(erreurs.count(QLatin1Char('\n')), 1);
 }

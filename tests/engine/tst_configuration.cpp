@@ -36,7 +36,7 @@ private slots:
     {
         QFETCH(int, champ);
         QFETCH(QStringList, frappes);
-        SaisieChamp s;
+        Saisie s;
         for (const QString &f : frappes) {
             if (f == u"<")
                 s.curseur = std::max(s.curseur - 1, 0);

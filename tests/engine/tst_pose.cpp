@@ -133,6 +133,7 @@ private slots:
         banc.etat.etat_soustraction = 4;
         banc.vue.demarre_minuterie(QStringLiteral("timer_oui"));
         banc.vue.demarre_minuterie(QStringLiteral("Timer_fin_bravo"));
+        banc.vue.demarre_minuterie(QStringLiteral("timer_couleur"));
         banc.vue.montre(QStringLiteral("Panel6"), true);
         banc.vue.montre(QStringLiteral("EffectLabel10"), true);
         banc.vue.montre(QStringLiteral("Panel2"), false);
@@ -163,6 +164,7 @@ private slots:
             QVERIFY(tables::repartition_par_defaut[banc.etat.type_question] > 0.0);
         QVERIFY(!vue.tourne(QStringLiteral("timer_oui")));
         QVERIFY(!vue.tourne(QStringLiteral("Timer_fin_bravo")));
+        QVERIFY(!vue.tourne(QStringLiteral("timer_couleur")));
         QVERIFY(vue.tourne(QStringLiteral("Timer_panel_actif")));
         for (const char *nom : {"Panel6", "EffectLabel9", "EffectLabel10", "Label17", "Button10", "Image_oui_faux"})
             QVERIFY2(!vue.visible(QString::fromLatin1(nom)), nom);

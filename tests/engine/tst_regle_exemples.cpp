@@ -44,6 +44,7 @@ private slots:
     void niveaux_d_explication();
     void choix_d_un_exemple_data();
     void choix_d_un_exemple();
+    void renouvellements_quand_tout_est_vu();
     void memoire_data();
     void memoire();
 };
@@ -174,12 +175,13 @@ void tst_regle_exemples::choix_d_un_exemple_data()
         << true << 0 << aucun << QList<double>{0.4, 0.7} << 7 << 7 << 2;
     QTest::newRow("exercise, odd: a type of 19..34") << true << 1 << aucun << QList<double>{0.57, 0.2} << -2 << 0 << 1;
     // x - x has nine examples with a maximum of 9: once all are seen, the
-    // last one drawn (1 - 1) is shown again instead of drawing for ever.
+    // one seen longest ago (1 - 1) is shown again, and counted, instead of
+    // drawing for ever.
     QTest::newRow("explanation: every x - x seen")
         << false << 4 << QList<int>{1, 2, 3, 4, 5, 6, 7, 8, 9} << (QList<double>{0.13} + cycle(9, 1000))
-        << 1 << 1 << 9;
+        << 1 << 1 << 10;
     QTest::newRow("exercise: every other x - x seen")
-        << true << 0 << QList<int>{1, 2, 3, 5, 6, 7, 8, 9} << cycle(9, 1000) << 1 << 1 << 9;
+        << true << 0 << QList<int>{2, 1, 3, 5, 6, 7, 8, 9} << cycle(9, 1000) << 2 << 2 << 10;
 }
 
 void tst_regle_exemples::choix_d_un_exemple()
@@ -201,6 +203,25 @@ void tst_regle_exemples::choix_d_un_exemple()
     QCOMPARE(banc.regle.choisir_exemple(exercice, n), (Exemple{a, b}));
     QVERIFY(banc.hasard.epuise());
     QTEST(banc.regle.nb_exemples(), "comptes");
+}
+
+// On 5 - 5 the nine x - x are soon all in the memory: every renewal still
+// counts its two examples, so that the question's type keeps alternating
+// with a random one, and the two rows never show the same subtraction.
+void tst_regle_exemples::renouvellements_quand_tout_est_vu()
+{
+    QList<double> tirages;
+    QRandomGenerator graine(3);
+    for (int i = 0; i < 200000; ++i)
+        tirages.append(graine.generateDouble());
+    BancRegle banc(tirages);
+    banc.ouvre_exercice(21, 5, 5);
+    for (int renouvellement = 1; renouvellement <= 30; ++renouvellement) {
+        const int avant = banc.regle.nb_exemples();
+        banc.regle.BitBtn_exemplesClick();
+        QVERIFY2(banc.regle.nb_exemples() >= avant + 2, qPrintable(QString::number(renouvellement)));
+        QVERIFY2(rangee(banc.vue, 1) != rangee(banc.vue, 2), qPrintable(rangee(banc.vue, 1)));
+    }
 }
 
 void tst_regle_exemples::memoire_data()

@@ -118,8 +118,12 @@ private slots:
         const QString avant = banc.etat.dernieres_questions[1];
         // The correction line is not there: Button10 has nothing to resume.
         banc.exercice.Button10Click();
+        // Nor has a rules window opened from the menu meanwhile.
+        banc.exercice.regle1Click();
+        banc.exercice.fenetre_regle_finie(FenetreRegle::ReglesAddition);
         QCOMPARE(banc.etat.dernieres_questions[1].texte(), avant);
-        banc.exercice.timer_ouiTimer();
+        QCOMPARE(banc.etat.etat_soustraction, 1);
+        banc.exercice.fenetre_regle_finie(FenetreRegle::RegleSoustraction);
         QCOMPARE(banc.etat.etat_soustraction, 0);
         QCOMPARE(banc.etat.type_question, 22);
         QVERIFY(banc.etat.dernieres_questions[1].texte() != avant);

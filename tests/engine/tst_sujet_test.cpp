@@ -143,6 +143,9 @@ void TestSujetTest::filtre_data()
     QTest::newRow("letter typed in the middle") << "1a2" << 2 << "12" << 1;
     QTest::newRow("non-latin digit") << QString::fromUtf8("1٣") << 2 << "1" << 1;
     QTest::newRow("caret at the start") << "x" << 0 << "x" << 0;
+    // The rule looks again at what its own deletion leaves before the caret.
+    QTest::newRow("x after -, Home, -, End") << "--x" << 3 << "-" << 1;
+    QTest::newRow("AB pasted into an empty field") << "AB" << 2 << "" << 0;
 }
 
 void TestSujetTest::filtre()
@@ -151,9 +154,9 @@ void TestSujetTest::filtre()
     QFETCH(int, curseur);
     QFETCH(QString, reste);
     QFETCH(int, curseur_apres);
-    const std::optional<Saisie> filtree = filtre_saisie(texte, curseur);
-    QCOMPARE(filtree ? filtree->texte : texte, reste);
-    QCOMPARE(filtree ? filtree->curseur : curseur, curseur_apres);
+    const Saisie filtree = filtre_saisie({texte, curseur});
+    QCOMPARE(filtree.texte, reste);
+    QCOMPARE(filtree.curseur, curseur_apres);
 }
 
 QTEST_APPLESS_MAIN(TestSujetTest)

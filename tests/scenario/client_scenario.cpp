@@ -15,10 +15,11 @@ QJsonObject echec(const QString &raison)
 
 } // namespace
 
-ClientScenario::ClientScenario(quint64 graine, const QStringList &lanceur)
+ClientScenario::ClientScenario(quint64 graine, const QStringList &lanceur, const QStringList &options)
 {
     QStringList commande = lanceur;
-    commande << QStringLiteral(TAVELO_SCENARIO) << QStringLiteral("--seed") << QString::number(graine);
+    commande << QStringLiteral(TAVELO_SCENARIO) << QStringLiteral("--seed") << QString::number(graine)
+             << options;
     m_processus.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     m_processus.start(commande.takeFirst(), commande);
     if (!m_processus.waitForStarted())

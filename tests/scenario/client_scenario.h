@@ -11,8 +11,10 @@
 class ClientScenario
 {
 public:
-    // A launcher, such as a tracer and its options, can run the driver.
-    explicit ClientScenario(quint64 graine, const QStringList &lanceur = {});
+    // A launcher, such as a tracer and its options, can run the driver;
+    // `options` go to the driver after the seed.
+    explicit ClientScenario(quint64 graine, const QStringList &lanceur = {},
+                            const QStringList &options = {});
     ~ClientScenario();
 
     ClientScenario(const ClientScenario &) = delete;

@@ -4,6 +4,7 @@
 
 #include "client_scenario.h"
 
+#include <QJsonArray>
 #include <QtTest>
 
 class tst_scenario_lecon : public QObject
@@ -31,6 +32,14 @@ void tst_scenario_lecon::une_lecon_du_menu_a_la_fermeture()
 
     QVERIFY(client.commande(QStringLiteral("close lecon"))["ok"].toBool());
     QVERIFY(!ouverte());
+    // Closed, the window runs no timer: not the sweep, nor any other.
+    int minuteries = 0;
+    for (const QJsonValue c : client.fenetre(QStringLiteral("lecon"))["controls"].toArray())
+        if (c[u"class"].toString() == u"QTimer") {
+            ++minuteries;
+            QVERIFY2(!c[u"active"].toBool(), qPrintable(c[u"objectName"].toString()));
+        }
+    QVERIFY(minuteries >= 5);
     QVERIFY(client.commande(QStringLiteral("menu Leçon"))["ok"].toBool());
     QVERIFY(controle("Button1")["visible"].toBool());
     QVERIFY(!controle("Timer_oppose")["active"].toBool());

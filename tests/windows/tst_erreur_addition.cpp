@@ -1,6 +1,7 @@
 // The addition-error window on screen: a new question leaves nothing of the
 // last one, and the frames invert what they cover.
 #include "U_erreur_addition.h"
+#include "U_general.h"
 #include "aleatoire.h"
 #include "etat_partage.h"
 #include "programme.h"
@@ -20,6 +21,7 @@ private slots:
         m_programme->demarre();
     }
     void cleanup() { m_programme.reset(); }
+    void une_nouvelle_question_efface_la_precedente_data();
     void une_nouvelle_question_efface_la_precedente();
     void les_cadres_inversent_ce_qu_ils_couvrent();
 
@@ -30,12 +32,13 @@ private:
     }
     QWidget *controle(const char *nom) const { return fenetre().findChild<QWidget *>(nom); }
     bool visible(const QWidget *w) const { return w->isVisibleTo(&fenetre()); }
-    // Shows the window for a question and clicks the arrow.
+    // Opens the window for a question, as a rule error does, and clicks the
+    // arrow.
     void montre(int operande1, int operande2, int clics)
     {
         m_programme->etat().operande1 = operande1;
         m_programme->etat().operande2 = operande2;
-        fenetre().show();
+        m_programme->general().ouvre_fenetre(FenetreRegle::ErreurAddition);
         for (int i = 0; i < clics; ++i)
             QTest::mouseClick(controle("Image1"), Qt::LeftButton);
     }
@@ -43,11 +46,24 @@ private:
     std::unique_ptr<Programme> m_programme;
 };
 
+void TstErreurAddition::une_nouvelle_question_efface_la_precedente_data()
+{
+    QTest::addColumn<int>("clics"); // on the earlier question
+    QTest::addColumn<bool>("fermee"); // by its OK, before the new one
+    QTest::newRow("closed after the result") << 7 << true;
+    // The drill went on without it (a level restarted from the options).
+    QTest::newRow("still open at step 3") << 3 << false;
+}
+
 void TstErreurAddition::une_nouvelle_question_efface_la_precedente()
 {
-    montre(-7, 9, 7);
-    QTest::mouseClick(controle("Button1"), Qt::LeftButton);
-    QVERIFY(!fenetre().isVisible());
+    QFETCH(int, clics);
+    QFETCH(bool, fermee);
+    montre(-7, 9, clics);
+    if (fermee) {
+        QTest::mouseClick(controle("Button1"), Qt::LeftButton);
+        QVERIFY(!fenetre().isVisible());
+    }
 
     montre(3, -8, 0);
     QCOMPARE(fenetre().pos(), m_programme->general().pos() + QPoint(4, 140));
@@ -57,6 +73,7 @@ void TstErreurAddition::une_nouvelle_question_efface_la_precedente()
         QVERIFY2(!visible(controle(cache)), cache);
 
     QTest::mouseClick(controle("Image1"), Qt::LeftButton);
+    QVERIFY(visible(fenetre().labl(10)) && !visible(fenetre().labl(11)));
     QCOMPARE(fenetre().labl(10)->text(), QStringLiteral("3"));
     QCOMPARE(fenetre().labl(30)->text(), QStringLiteral("-8"));
     const int hauts[] = {52, 74, 96, 118, 140, 174, 196, 218, 240};

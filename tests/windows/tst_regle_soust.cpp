@@ -1,11 +1,15 @@
 // The subtraction rule window with its widgets, offscreen: the way out
-// when the options restart a level while the exercise is open.
+// when the options restart a level while the exercise is open, and the
+// candidates of the exercise, whole on their buttons.
 
 #include "U_regle_soust.h"
 #include "aleatoire.h"
 #include "exercice.h"
 #include "programme.h"
 
+#include <QLabel>
+#include <QPushButton>
+#include <QStyleOptionButton>
 #include <QTest>
 
 class tst_regle_soust : public QObject
@@ -14,6 +18,7 @@ class tst_regle_soust : public QObject
 
 private slots:
     void niveau_relance_pendant_l_exercice();
+    void les_additions_tiennent_sur_leurs_boutons();
 };
 
 // The window sees that the exercise was withdrawn and closes; the drill
@@ -46,6 +51,42 @@ void tst_regle_soust::niveau_relance_pendant_l_exercice()
     QCOMPARE(etat.etat_soustraction, 0);
     QCOMPARE(QString(etat.texte_question), question);
     QVERIFY(programme.general().exercice().ok_actif());
+}
+
+// Below a score of 10 the operands reach 19: every addition the first
+// stage can offer fits in its button's contents, and the grid keeps its
+// left edges, the right column 80 pixels right of the left one.
+void tst_regle_soust::les_additions_tiennent_sur_leurs_boutons()
+{
+    Programme programme(std::make_unique<AleatoireHorloge>(11));
+    programme.demarre();
+    EtatPartage &etat = programme.etat();
+    etat.type_question = 32;
+    etat.operande1 = -19;
+    etat.operande2 = -19;
+    etat.etat_soustraction = 1;
+    programme.general().ouvre_fenetre(FenetreRegle::RegleSoustraction);
+    QWidget *fenetre = programme.fenetres().at(2);
+    QTest::mouseClick(fenetre->findChild<QWidget *>(QStringLiteral("Button_OK1")), Qt::LeftButton);
+
+    const auto *troisieme = fenetre->findChild<QLabel *>(QStringLiteral("Label_app_3"));
+    const int gauche = troisieme->x() + troisieme->width() + 30;
+    QSet<int> gauches;
+    for (int k = 1; k <= 4; ++k) {
+        const auto *b = fenetre->findChild<QPushButton *>(QStringLiteral("Button_rep_%1").arg(k));
+        gauches.insert(b->x());
+        QStyleOptionButton option;
+        option.initFrom(b);
+        const int place = b->style()->subElementRect(QStyle::SE_PushButtonContents, &option, b).width();
+        int plus_large = 0;
+        for (int a = -19; a <= 19; ++a)
+            for (int c = -19; c <= 19; ++c)
+                plus_large = std::max(plus_large, QFontMetrics(b->font()).horizontalAdvance(
+                                                      QStringLiteral("%1 + %2").arg(a).arg(c)));
+        QVERIFY2(plus_large <= place && b->width() <= 80,
+                 qPrintable(QStringLiteral("%1 in %2").arg(plus_large).arg(place)));
+    }
+    QCOMPARE(gauches, (QSet<int>{gauche, gauche + 80}));
 }
 
 QTEST_MAIN(tst_regle_soust)

@@ -5,7 +5,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-std::unique_ptr<QTemporaryFile> configure_ecran_virtuel(QSize taille)
+std::unique_ptr<QTemporaryFile> configure_ecran_virtuel(QSize taille, qreal echelle)
 {
     const QJsonObject ecran{
         {"name", "ecran"},
@@ -15,7 +15,7 @@ std::unique_ptr<QTemporaryFile> configure_ecran_virtuel(QSize taille)
         {"height", taille.height()},
         {"logicalDpi", 96},
         {"logicalBpp", 32},
-        {"dpr", 1.0},
+        {"dpr", echelle},
     };
     const QJsonObject configuration{
         {"synchronousWindowSystemEvents", false},

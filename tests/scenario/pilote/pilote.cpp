@@ -64,7 +64,7 @@ QString sans_accelerateur(QString texte)
 
 } // namespace
 
-Pilote::Pilote(Programme &programme) : m_programme(programme) {}
+Pilote::Pilote(Programme &programme, double zoom) : m_programme(programme), m_zoom(zoom) {}
 
 QJsonObject Pilote::execute(const QString &ligne)
 {
@@ -271,6 +271,7 @@ QJsonObject Pilote::decrit(const QString &arguments)
         fenetre_nommee(nom);
     }
     return {{"screen", geometrie_json(QGuiApplication::primaryScreen()->geometry())},
+            {"zoom", m_zoom},
             {"activeWindow", nom_de(QApplication::activeWindow())},
             {"focus", nom_de(QApplication::focusWidget())},
             {"windows", fenetres}};

@@ -19,11 +19,12 @@ struct Frappe;
 //   type TEXT                        one key stroke per character
 //   menu CAPTION[/CAPTION]           triggers a menu entry of the main window
 //   wait MS                          runs the event loop for MS milliseconds
-//   dump [WINDOW]                    the windows and their controls
+//   dump [WINDOW]                    the windows and their controls, in
+//                                    the design's units, and the zoom
 //   state                            the shared state
 //   set NAME VALUE                   a number or flag of the shared state
 //   shot WINDOW [X,Y,W,H] FILE       a PNG picture of the window, or of
-//                                    a rectangle of it
+//                                    a rectangle of it, in device pixels
 //   close WINDOW                     the window's close box: a click on its
 //                                    painted bar's close button, else a
 //                                    close request the window may refuse;
@@ -35,7 +36,8 @@ struct Frappe;
 class Pilote
 {
 public:
-    explicit Pilote(Programme &programme);
+    // `zoom`: the factor the program runs at, for dump.
+    Pilote(Programme &programme, double zoom);
 
     QJsonObject execute(const QString &ligne);
     bool fini() const { return m_fini; }
@@ -63,5 +65,6 @@ private:
     QJsonObject envoie_frappe(const Frappe &frappe);
 
     Programme &m_programme;
+    double m_zoom;
     bool m_fini = false;
 };

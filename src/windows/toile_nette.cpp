@@ -1,0 +1,13 @@
+#include "toile_nette.h"
+
+#include <QGuiApplication>
+
+#include <cmath>
+
+QPixmap toile_nette(QSize taille)
+{
+    const qreal ratio = qApp->devicePixelRatio();
+    QPixmap toile(int(std::ceil(taille.width() * ratio)), int(std::ceil(taille.height() * ratio)));
+    toile.setDevicePixelRatio(ratio);
+    return toile;
+}
