@@ -3,7 +3,13 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QHash>
+#include <QIconEngine>
+#include <QMap>
+#include <QPainter>
 #include <QRegularExpression>
+
+#include <limits>
 
 QPixmap bitmap_programme(const QString &nom)
 {
@@ -29,13 +35,112 @@ QPixmap bitmap_programme(const QString &nom, qreal ratio)
     return reduite;
 }
 
+namespace {
+
+// The icon's pictures, each decoded at its first use and kept for the run:
+// a window's bar draws the 16-pixel one, the about box the 256-pixel one,
+// and the larger ones are read only where something asks for them.
+class ImagesIcone
+{
+public:
+    ImagesIcone()
+    {
+        for (const QFileInfo &fichier : QDir(QStringLiteral(":/icone")).entryInfoList(QDir::Files)) {
+            // "tavelo_<side>.png"; the side is the file's own, as its name says.
+            const int cote = fichier.baseName().section(QLatin1Char('_'), -1).toInt();
+            if (cote > 0)
+                m_chemins.insert(cote, fichier.filePath());
+        }
+    }
+
+    QList<int> cotes() const { return m_chemins.keys(); }
+
+    // The smallest picture at least `cote` pixels wide, else the largest.
+    QPixmap image(int cote)
+    {
+        auto chemin = m_chemins.lowerBound(cote);
+        if (chemin == m_chemins.end()) {
+            if (m_chemins.isEmpty())
+                return {};
+            --chemin;
+        }
+        QPixmap &image = m_images[chemin.key()];
+        if (image.isNull())
+            image.load(chemin.value());
+        return image;
+    }
+
+private:
+    QMap<int, QString> m_chemins;
+    QHash<int, QPixmap> m_images;
+};
+
+// One set per application object: the pictures go with it.
+ImagesIcone *images_icone()
+{
+    static ImagesIcone *images = nullptr;
+    if (!images) {
+        images = new ImagesIcone;
+        qAddPostRoutine([] {
+            delete images;
+            images = nullptr;
+        });
+    }
+    return images;
+}
+
+// The icon's pictures up to `cote_max` pixels.
+class MoteurIcone : public QIconEngine
+{
+public:
+    explicit MoteurIcone(int cote_max) : m_cote_max(cote_max) {}
+
+    QPixmap pixmap(const QSize &taille, QIcon::Mode, QIcon::State) override
+    {
+        const QPixmap image = images_icone()->image(qMax(taille.width(), taille.height()));
+        if (image.isNull() || image.size() == taille)
+            return image;
+        return image.scaled(taille, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+    }
+
+    void paint(QPainter *peintre, const QRect &rect, QIcon::Mode mode, QIcon::State etat) override
+    {
+        const qreal ratio = peintre->device()->devicePixelRatioF();
+        peintre->drawPixmap(rect, pixmap((QSizeF(rect.size()) * ratio).toSize(), mode, etat));
+    }
+
+    QSize actualSize(const QSize &taille, QIcon::Mode, QIcon::State) override
+    {
+        const int cote = qMin(taille.width(), taille.height());
+        return QSize(cote, cote);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> tailles;
+        for (const int cote : images_icone()->cotes())
+            if (cote <= m_cote_max)
+                tailles.append(QSize(cote, cote));
+        return tailles;
+    }
+
+    QIconEngine *clone() const override { return new MoteurIcone(m_cote_max); }
+    QString key() const override { return QStringLiteral("tavelo"); }
+
+private:
+    int m_cote_max;
+};
+
+} // namespace
+
 QIcon icone_programme()
 {
-    QIcon icone;
-    // Every size built in; each file's size is read from the file.
-    for (const QFileInfo &fichier : QDir(QStringLiteral(":/icone")).entryInfoList(QDir::Files))
-        icone.addFile(fichier.filePath());
-    return icone;
+    return QIcon(new MoteurIcone(std::numeric_limits<int>::max()));
+}
+
+QIcon icone_fenetres()
+{
+    return QIcon(new MoteurIcone(64));
 }
 
 QUrl page_aide()

@@ -18,8 +18,14 @@
 QPixmap bitmap_programme(const QString &nom);
 QPixmap bitmap_programme(const QString &nom, qreal ratio);
 
-// The program's icon, at every size built in (16 to 512 pixels).
+// The program's icon, at every size built in (16 to 512 pixels); each
+// picture is decoded at its first use, once for the run.
 QIcon icone_programme();
+// The same at the sizes a window's bar, a task bar and a window switcher
+// draw (16 to 64 pixels): the windows' icon. The window system takes
+// every size a window's icon offers when the window is made; the desktop
+// finds the larger ones in the installed icon theme.
+QIcon icone_fenetres();
 
 // The contents page of the help, as a qrc: URL for a QTextBrowser.
 QUrl page_aide();

@@ -55,9 +55,9 @@ Tgeneral::~Tgeneral()
     qApp->removeEventFilter(this);
 }
 
-void Tgeneral::associe_fenetres(const FenetresAnnexes &fenetres)
+void Tgeneral::associe_fenetres(FenetresAnnexes &fenetres)
 {
-    m_fenetres = fenetres;
+    m_fenetres = &fenetres;
 }
 
 void Tgeneral::cree_menu()
@@ -117,8 +117,9 @@ void Tgeneral::relie_exercice()
     connect(m_timer_fin_bravo, &QTimer::timeout, this, [e] { e->Timer_fin_bravoTimer(); });
 }
 
-void Tgeneral::montre_fenetre(QWidget *fenetre)
+void Tgeneral::montre_fenetre(Annexe annexe)
 {
+    QWidget *fenetre = m_fenetres ? m_fenetres->fenetre(annexe) : nullptr;
     if (!fenetre)
         return;
     fenetre->show();
@@ -128,7 +129,7 @@ void Tgeneral::montre_fenetre(QWidget *fenetre)
 
 void Tgeneral::m_leconClick()
 {
-    montre_fenetre(m_fenetres.lecon);
+    montre_fenetre(Annexe::lecon);
 }
 
 void Tgeneral::regle1Click()
@@ -162,12 +163,12 @@ void Tgeneral::Reimprimerunefeuille1Click()
 
 void Tgeneral::testlcran1Click()
 {
-    montre_fenetre(m_fenetres.test);
+    montre_fenetre(Annexe::test);
 }
 
 void Tgeneral::m_optionsClick()
 {
-    montre_fenetre(m_fenetres.options);
+    montre_fenetre(Annexe::options);
 }
 
 void Tgeneral::lisezmoi1Click()
@@ -179,7 +180,7 @@ void Tgeneral::lisezmoi1Click()
 
 void Tgeneral::Apropos1Click()
 {
-    montre_fenetre(m_fenetres.a_propos);
+    montre_fenetre(Annexe::a_propos);
 }
 
 void Tgeneral::showEvent(QShowEvent *event)

@@ -2,6 +2,7 @@
 
 #include "aleatoire.h"
 #include "etat_partage.h"
+#include "fenetres_annexes.h"
 #include "vue_exercice.h"
 
 #include <QHash>
@@ -17,20 +18,6 @@ class QKeyEvent;
 class QPushButton;
 class QTimer;
 class TAnnonce;
-class Terreur_addition;
-
-// The secondary windows the main window shows from its menu and from the
-// drill. They are created after the main window and handed to it.
-struct FenetresAnnexes
-{
-    QWidget *regle_add = nullptr;
-    QWidget *regle_soust = nullptr;
-    Terreur_addition *erreur_addition = nullptr;
-    QWidget *a_propos = nullptr;
-    QWidget *lecon = nullptr;
-    QWidget *test = nullptr;
-    QWidget *options = nullptr;
-};
 
 // The main window: the drill's question line, answer panel, keypad,
 // correction line and score gauge, and the menu that opens the other
@@ -44,7 +31,9 @@ public:
     Tgeneral(EtatPartage &etat, SourceAleatoire &hasard);
     ~Tgeneral() override;
 
-    void associe_fenetres(const FenetresAnnexes &fenetres);
+    // The secondary windows the menu and the drill show, made at their
+    // first show.
+    void associe_fenetres(FenetresAnnexes &fenetres);
 
     Exercice &exercice() { return *m_exercice; }
 
@@ -101,7 +90,7 @@ private:
     // Menu and behaviour (U_general.cpp).
     void cree_menu();
     void relie_exercice();
-    void montre_fenetre(QWidget *fenetre);
+    void montre_fenetre(Annexe annexe);
     void touche_relachee(const QKeyEvent &event);
     // Hands the keyboard state saved at the first show back, once.
     void rend_clavier();
@@ -120,7 +109,7 @@ private:
 
     EtatPartage &m_etat;
     SourceAleatoire &m_hasard;
-    FenetresAnnexes m_fenetres;
+    FenetresAnnexes *m_fenetres = nullptr;
     QHash<QString, QObject *> m_controles; // by lower-case design name
     std::array<QPushButton *, 10> m_chiffres{};
     QPushButton *m_bouton_moins = nullptr;

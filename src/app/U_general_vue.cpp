@@ -246,15 +246,16 @@ void Tgeneral::ouvre_fenetre(FenetreRegle fenetre)
 {
     switch (fenetre) {
     case FenetreRegle::ReglesAddition:
-        montre_fenetre(m_fenetres.regle_add);
+        montre_fenetre(Annexe::regle_add);
         break;
     case FenetreRegle::ErreurAddition:
-        if (m_fenetres.erreur_addition)
-            m_fenetres.erreur_addition->nouvelle_question();
-        montre_fenetre(m_fenetres.erreur_addition);
+        // A new rule error restarts the demonstration on the new question.
+        if (auto *f = m_fenetres ? static_cast<Terreur_addition *>(m_fenetres->fenetre(Annexe::erreur_addition)) : nullptr)
+            f->nouvelle_question();
+        montre_fenetre(Annexe::erreur_addition);
         break;
     case FenetreRegle::RegleSoustraction:
-        montre_fenetre(m_fenetres.regle_soust);
+        montre_fenetre(Annexe::regle_soust);
         break;
     }
 }

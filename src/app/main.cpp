@@ -5,7 +5,6 @@
 #include "plateforme.h"
 #include "polices.h"
 #include "programme.h"
-#include "ressources.h"
 #include "session_graphique.h"
 #include "zoom.h"
 
@@ -26,7 +25,6 @@ int main(int argc, char *argv[])
     // The desktop entry the installation puts in share/applications: the
     // desktop matches the windows to it (menu entry, icon, task bar).
     QGuiApplication::setDesktopFileName(QStringLiteral("org.example.tavelo"));
-    QApplication::setWindowIcon(icone_programme());
     installe_polices_de_substitution();
 
     Programme programme(std::make_unique<AleatoireHorloge>());

@@ -13,25 +13,32 @@
 
 #include <QApplication>
 
+namespace {
+
+// The secondary windows' names, in the order of Annexe.
+constexpr const char *noms_annexes[nombre_annexes] = {
+    "regle_add", "regle_soust", "erreur_addition", "a_propos", "lecon", "test", "options"};
+
+} // namespace
+
 Programme::Programme(std::unique_ptr<SourceAleatoire> hasard) : m_hasard(std::move(hasard))
 {
     // Every window's caption bar shows the program's icon.
-    QApplication::setWindowIcon(icone_programme());
+    QApplication::setWindowIcon(icone_fenetres());
     // Before any window is described to a screen reader.
     accessibilite::installe();
     accessibilite::nomme_par_propriete("TPanneau", "text");
     m_general = std::make_unique<Tgeneral>(m_etat, *m_hasard);
     const ContexteFenetre contexte{m_etat, *m_hasard, m_general->exercice(), m_general.get()};
-    // Designated initialisers run in declaration order: the creation order.
-    m_annexes = {
-        .regle_add = new Tregle_add(contexte),
-        .regle_soust = new Tregle_soust(contexte),
-        .erreur_addition = new Terreur_addition(contexte),
-        .a_propos = new Ta_propos(m_general.get()),
-        .lecon = new Tlecon(contexte),
-        .test = new Ttest(contexte),
-        .options = new Toptions(contexte),
-    };
+    m_annexes = FenetresAnnexes({
+        [contexte] { return new Tregle_add(contexte); },
+        [contexte] { return new Tregle_soust(contexte); },
+        [contexte] { return new Terreur_addition(contexte); },
+        [this] { return new Ta_propos(m_general.get()); },
+        [contexte] { return new Tlecon(contexte); },
+        [contexte] { return new Ttest(contexte); },
+        [contexte] { return new Toptions(contexte); },
+    });
     m_general->associe_fenetres(m_annexes);
     if (!SansGestionnaire::gestionnaire_present())
         new SansGestionnaire(fenetres());
@@ -54,9 +61,29 @@ Tgeneral &Programme::general()
     return *m_general;
 }
 
-QList<QWidget *> Programme::fenetres() const
+QList<QWidget *> Programme::fenetres()
 {
-    const FenetresAnnexes &a = m_annexes;
-    return {m_general.get(), a.regle_add, a.regle_soust, a.erreur_addition,
-            a.a_propos,      a.lecon,     a.test,        a.options};
+    QList<QWidget *> toutes{m_general.get()};
+    for (int rang = 0; rang < nombre_annexes; ++rang)
+        toutes.append(m_annexes.fenetre(Annexe(rang)));
+    return toutes;
+}
+
+QWidget *Programme::fenetre(const QString &nom)
+{
+    if (nom.compare(m_general->objectName(), Qt::CaseInsensitive) == 0)
+        return m_general.get();
+    for (int rang = 0; rang < nombre_annexes; ++rang)
+        if (nom.compare(QLatin1String(noms_annexes[rang]), Qt::CaseInsensitive) == 0)
+            return m_annexes.fenetre(Annexe(rang));
+    return nullptr;
+}
+
+QList<QWidget *> Programme::fenetres_creees() const
+{
+    QList<QWidget *> creees{m_general.get()};
+    for (int rang = 0; rang < nombre_annexes; ++rang)
+        if (QWidget *f = m_annexes.si_creee(Annexe(rang)))
+            creees.append(f);
+    return creees;
 }

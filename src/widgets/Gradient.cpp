@@ -1,5 +1,6 @@
 #include "Gradient.h"
 
+#include <QPaintEvent>
 #include <QPainter>
 
 #include <cmath>
@@ -113,7 +114,7 @@ TGradient::TableDeCouleurs TGradient::calculeTable(const QColor &debut, const QC
     return table;
 }
 
-void TGradient::paintEvent(QPaintEvent *)
+void TGradient::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
     if (!m_tampon) {
@@ -123,12 +124,20 @@ void TGradient::paintEvent(QPaintEvent *)
     if (size() != m_tailleDessinee) {
         m_tailleDessinee = size();
         const bool ellipse = m_style == gsEllipse;
-        m_image = QImage(size(), QImage::Format_RGB32);
+        // Bands across the whole height or width are kept as a narrow
+        // strip, laid side by side when copied: a full-screen background
+        // then holds a quarter of a megabyte, not eight.
+        QSize taille = size();
+        if (m_style == gsVertical)
+            taille.setWidth(qMin(taille.width(), epaisseur_bande));
+        else if (m_style == gsHorizontal)
+            taille.setHeight(qMin(taille.height(), epaisseur_bande));
+        m_image = QImage(taille, QImage::Format_RGB32);
         if (ellipse)
             m_image.fill(argent);
         {
             QPainter peintreImage(&m_image);
-            dessine(peintreImage, m_table, m_style, width(), height(), m_pas);
+            dessine(peintreImage, m_table, m_style, taille.width(), taille.height(), m_pas);
         }
         if (ellipse) {
             // Silver is the transparent colour: done once here, so that each
@@ -143,5 +152,19 @@ void TGradient::paintEvent(QPaintEvent *)
         }
         ++m_redessins;
     }
-    painter.drawImage(0, 0, m_image);
+    if (m_style == gsVertical || m_style == gsHorizontal)
+        pave(painter, event->rect());
+    else
+        painter.drawImage(0, 0, m_image);
+}
+
+// Plain copies of the strip, side by side, over the zone alone.
+void TGradient::pave(QPainter &painter, const QRect &zone) const
+{
+    const int l = m_image.width(), h = m_image.height();
+    for (int y = zone.top() - zone.top() % h; y <= zone.bottom(); y += h)
+        for (int x = zone.left() - zone.left() % l; x <= zone.right(); x += l) {
+            const QRect tuile = QRect(x, y, l, h) & zone;
+            painter.drawImage(tuile.topLeft(), m_image, tuile.translated(-x, -y));
+        }
 }

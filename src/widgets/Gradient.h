@@ -8,12 +8,14 @@
 
 #include <array>
 
+class QPainter;
 class TAncrage;
 
 // Fills its area with a gradient between two colours in one of ten
 // geometric styles. While Buffered, the gradient is drawn into an
 // off-screen picture that is redrawn only after a size or property change;
-// an ordinary repaint is then a single copy of that picture.
+// an ordinary repaint is then a copy of that picture over the repainted
+// zone (for bands, of a narrow strip of it laid side by side).
 class TGradient : public QWidget
 {
     Q_OBJECT
@@ -78,6 +80,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The thickness of the strip a band gradient is kept as.
+    static constexpr int epaisseur_bande = 64;
+    void pave(QPainter &painter, const QRect &zone) const;
+
     void aChange();
     void recalculeTable();
 

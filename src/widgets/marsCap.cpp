@@ -77,6 +77,8 @@ TMarsCaption::TMarsCaption(QWidget *owner) : QWidget(owner)
         throw std::invalid_argument("The MarsCaption's owner must be a Form!");
     setObjectName(QStringLiteral("MarsCaption1"));
     setMouseTracking(true);
+    // Every painting covers its region: nothing beneath is painted first.
+    setAttribute(Qt::WA_OpaquePaintEvent);
 
     // The window system draws neither frame nor bar from now on. Qt keeps
     // a customised window framed while it asks for title-bar buttons, so
@@ -162,6 +164,12 @@ QMargins TMarsCaption::marges() const
     return QMargins(d.cadre, d.marge_haute(), d.cadre, d.cadre);
 }
 
+QRegion TMarsCaption::zone_peinte(const DispositionBarre &d) const
+{
+    const QRect client = rect().marginsRemoved(QMargins(d.cadre, d.marge_haute(), d.cadre, d.cadre));
+    return QRegion(rect()).subtracted(client);
+}
+
 bool TMarsCaption::actif() const
 {
     return fenetre()->isActiveWindow();
@@ -179,12 +187,18 @@ void TMarsCaption::place_boutons(const DispositionBarre &d)
                 d.actif[indice(b.genre())]);
 }
 
-// Covers the whole window and keeps its client area clear of the frame.
+// Spans the whole window, masked to its frame and bar, and keeps its
+// client area clear of them. A window without either has nothing to paint.
 void TMarsCaption::suit_la_fenetre()
 {
     setGeometry(fenetre()->rect());
-    fenetre()->setContentsMargins(marges());
-    place_boutons(disposition());
+    const DispositionBarre d = disposition();
+    fenetre()->setContentsMargins(QMargins(d.cadre, d.marge_haute(), d.cadre, d.cadre));
+    place_boutons(d);
+    const QRegion zone = zone_peinte(d);
+    if (!zone.isEmpty())
+        setMask(zone);
+    setVisible(!zone.isEmpty());
     update();
 }
 
@@ -198,11 +212,14 @@ bool TMarsCaption::eventFilter(QObject *objet, QEvent *event)
             break;
         case QEvent::WindowTitleChange:
             m_legende = fenetre()->windowTitle();
-            update();
+            update(disposition().texte);
+            break;
+        case QEvent::WindowIconChange:
+            m_image_icone = QPixmap();
+            update(disposition().icone);
             break;
         case QEvent::ActivationChange:
-        case QEvent::WindowIconChange:
-            update();
+            update(disposition().barre);
             break;
         default:
             break;

@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QElapsedTimer>
 #include <QFont>
+#include <QPixmap>
 #include <QWidget>
 
 #include <array>
@@ -50,7 +51,8 @@ private:
 
 // Takes over the title bar of the window that owns it: the window becomes
 // frameless, and this widget, lying under the window's other children and
-// covering it whole, paints the frame and a bar with a colour gradient, the
+// masked to the window's frame and bar (so that a change in the client
+// area never repaints it), paints the frame and a bar with a colour gradient, the
 // window's icon, the caption and the title-bar buttons, and gives the bar
 // its mouse behaviour and system menu. The window's contents margins keep
 // its client area inside the frame and under the bar.
@@ -115,6 +117,9 @@ public:
     DispositionBarre disposition() const;
     // Margins that put the client area inside the frame and under the bar.
     QMargins marges() const;
+    // The frame and the bar: all this widget paints, and where it takes
+    // the mouse.
+    QRegion zone_peinte(const DispositionBarre &d) const;
 
     // What the next drawing shows: the window's activation, the gradient's
     // two ends and the caption as it fits its box.
@@ -125,7 +130,10 @@ public:
     // The activation the last drawing showed.
     bool actifDessine() const { return m_actif_dessine; }
 
+    // The four buttons, shown or not, with their kind and their rectangle
+    // in the window's coordinates.
     const TMarsCaptionSystemButton &bouton(GenreBouton genre) const;
+    const std::array<TMarsCaptionSystemButton, 4> &boutons() const { return m_boutons; }
     QMenu *menuSysteme() const { return m_menu; }
 
 protected:
@@ -152,7 +160,7 @@ private:
 
     // Drawing (marsCap_dessin.cpp).
     void dessine_cadre(QPainter &p, const DispositionBarre &d) const;
-    void dessine_icone(QPainter &p, const DispositionBarre &d) const;
+    void dessine_icone(QPainter &p, const DispositionBarre &d);
     void dessine_textes(QPainter &p, const DispositionBarre &d) const;
     void dessine_bouton(QPainter &p, const TMarsCaptionSystemButton &b) const;
 
@@ -183,6 +191,7 @@ private:
     IconesBordure m_icones;
     bool m_fenetre_detruite = false;
     bool m_actif_dessine = false;
+    QPixmap m_image_icone; // the icon at its box's size, until the icon changes
     std::array<TMarsCaptionSystemButton, 4> m_boutons{
         TMarsCaptionSystemButton(GenreBouton::Fermer), TMarsCaptionSystemButton(GenreBouton::Agrandir),
         TMarsCaptionSystemButton(GenreBouton::Reduire), TMarsCaptionSystemButton(GenreBouton::Aide)};

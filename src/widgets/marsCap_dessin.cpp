@@ -1,29 +1,13 @@
 #include "marsCap.h"
 
-#include <QApplication>
+#include "marsCap_glyphes.h"
+
+#include <QPaintEvent>
 #include <QPainter>
 #include <QStyle>
-#include <QStyleOptionButton>
 #include <qdrawutil.h>
 
 namespace {
-
-QStyle::StandardPixmap symbole(GenreBouton genre, Qt::WindowStates etat)
-{
-    switch (genre) {
-    case GenreBouton::Fermer:
-        return QStyle::SP_TitleBarCloseButton;
-    case GenreBouton::Reduire:
-        return etat.testFlag(Qt::WindowMinimized) ? QStyle::SP_TitleBarNormalButton
-                                                  : QStyle::SP_TitleBarMinButton;
-    case GenreBouton::Agrandir:
-        return etat.testFlag(Qt::WindowMaximized) ? QStyle::SP_TitleBarNormalButton
-                                                  : QStyle::SP_TitleBarMaxButton;
-    case GenreBouton::Aide:
-        return QStyle::SP_TitleBarContextHelpButton;
-    }
-    return QStyle::SP_TitleBarCloseButton;
-}
 
 // Writes one line vertically centred in its box, cut with an ellipsis when
 // it does not fit; returns the text as written.
@@ -46,21 +30,27 @@ QString TMarsCaption::legendeAffichee() const
     return QFontMetrics(m_police_legende).elidedText(m_legende, Qt::ElideRight, qMax(0, largeur));
 }
 
-void TMarsCaption::paintEvent(QPaintEvent *)
+// Paints only what the event asks for: a pressed button repaints itself
+// alone, not the bar around it.
+void TMarsCaption::paintEvent(QPaintEvent *event)
 {
     const DispositionBarre d = disposition();
-    m_actif_dessine = actif();
-
+    const QRegion &zone = event->region();
     QPainter p(this);
-    dessine_cadre(p, d);
-    if (d.hauteur <= 0)
+    if (!zone.subtracted(d.barre).isEmpty())
+        dessine_cadre(p, d);
+    if (d.hauteur <= 0 || !zone.intersects(d.barre))
         return;
+    m_actif_dessine = actif();
     for (const Bande &bande : bandes_degrade(d.barre, couleurDebut(), couleurFin(), m_nb_couleurs))
-        p.fillRect(bande.rect, bande.couleur);
-    dessine_icone(p, d);
-    dessine_textes(p, d);
+        if (zone.intersects(bande.rect))
+            p.fillRect(bande.rect, bande.couleur);
+    if (zone.intersects(d.icone))
+        dessine_icone(p, d);
+    if (zone.intersects(d.texte))
+        dessine_textes(p, d);
     for (const TMarsCaptionSystemButton &b : m_boutons)
-        if (b.visible())
+        if (b.visible() && zone.intersects(b.rect()))
             dessine_bouton(p, b);
 }
 
@@ -69,24 +59,30 @@ void TMarsCaption::dessine_cadre(QPainter &p, const DispositionBarre &d) const
 {
     if (d.cadre <= 0)
         return;
-    const QRect client = rect().marginsRemoved(QMargins(d.cadre, d.marge_haute(), d.cadre, d.cadre));
     p.save();
-    p.setClipRegion(QRegion(rect()).subtracted(client));
+    p.setClipRegion(zone_peinte(d));
     qDrawWinPanel(&p, rect(), palette(), false, &palette().brush(QPalette::Button));
     p.restore();
 }
 
-void TMarsCaption::dessine_icone(QPainter &p, const DispositionBarre &d) const
+// The icon is scaled once for its box and the screen's pixel density, not
+// at every painting.
+void TMarsCaption::dessine_icone(QPainter &p, const DispositionBarre &d)
 {
     if (d.icone.width() <= 0)
         return;
-    QIcon icone = fenetre()->windowIcon();
-    if (icone.isNull())
-        icone = style()->standardIcon(QStyle::SP_TitleBarMenuButton, nullptr, this);
     const QRect cible(QPoint(d.icone.left() + 2, d.barre.top() + 1),
                       QPoint(d.icone.left() + d.icone.width() - 1,
                              d.barre.top() + d.barre.height() - 2));
-    p.drawPixmap(cible, icone.pixmap(cible.size(), devicePixelRatioF()));
+    const qreal ratio = devicePixelRatioF();
+    if (m_image_icone.isNull() || m_image_icone.deviceIndependentSize() != QSizeF(cible.size())
+        || m_image_icone.devicePixelRatio() != ratio) {
+        QIcon icone = fenetre()->windowIcon();
+        if (icone.isNull())
+            icone = style()->standardIcon(QStyle::SP_TitleBarMenuButton, nullptr, this);
+        m_image_icone = icone.pixmap(cible.size(), ratio);
+    }
+    p.drawPixmap(cible, m_image_icone);
 }
 
 void TMarsCaption::dessine_textes(QPainter &p, const DispositionBarre &d) const
@@ -102,21 +98,12 @@ void TMarsCaption::dessine_textes(QPainter &p, const DispositionBarre &d) const
         ecrit_ligne(p, boite, m_legende, m_police_legende);
 }
 
-// A caption button in the style's look: raised, sunken while pressed, its
-// symbol greyed while disabled.
+// A caption button with the classic raised bevel, sunken while pressed,
+// its symbol shifted by a pixel when pressed and embossed when disabled.
 void TMarsCaption::dessine_bouton(QPainter &p, const TMarsCaptionSystemButton &b) const
 {
-    QStyleOptionButton option;
-    option.initFrom(this);
-    option.rect = b.rect();
-    option.state = b.pressed() ? QStyle::State_Sunken : QStyle::State_Raised;
-    if (b.enabled())
-        option.state |= QStyle::State_Enabled;
-    style()->drawPrimitive(QStyle::PE_PanelButtonBevel, &option, &p, this);
-
-    const QIcon icone = style()->standardIcon(symbole(b.genre(), fenetre()->windowState()),
-                                              &option, this);
+    qDrawWinButton(&p, b.rect(), palette(), b.pressed(), &palette().brush(QPalette::Button));
     const int decalage = b.pressed() ? 1 : 0;
-    icone.paint(&p, b.rect().adjusted(2, 2, -2, -2).translated(decalage, decalage),
-                Qt::AlignCenter, b.enabled() ? QIcon::Normal : QIcon::Disabled);
+    dessine_glyphe(p, b.rect().adjusted(2, 2, -2, -2).translated(decalage, decalage),
+                   glyphe_du_bouton(b.genre(), fenetre()->windowState()), palette(), b.enabled());
 }

@@ -46,10 +46,10 @@ void Toptions::relie_controles()
     connect(m_quitter, &QAbstractButton::clicked, this, &Toptions::Button1Click);
 }
 
-// The dialog is created with the other windows, before the main window's
-// first show loads the settings of the run; it takes its place and the
-// settings in force when it is first shown, before the window system
-// places it. Later shows find the fields as they were left, typed values
+// The dialog may be made before the main window's first show loads the
+// settings of the run (a test or the driver may make every window at
+// once); it takes its place and the settings in force when it is first
+// shown, before the window system places it. Later shows find the fields as they were left, typed values
 // included.
 void Toptions::setVisible(bool visible)
 {

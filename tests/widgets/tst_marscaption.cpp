@@ -1,7 +1,9 @@
 #include "marsCap.h"
+#include "marsCap_glyphes.h"
 #include "polices.h"
 
 #include <QMenu>
+#include <QPainter>
 #include <QtTest>
 
 namespace {
@@ -60,6 +62,9 @@ private slots:
     void menu_systeme_data();
     void menu_systeme();
     void glisser_la_barre_deplace_la_fenetre();
+    void la_barre_ne_repeint_que_ce_qui_change();
+    void glyphes_data();
+    void glyphes();
 };
 
 void tst_MarsCaption::bandes_data()
@@ -323,6 +328,97 @@ void tst_MarsCaption::glisser_la_barre_deplace_la_fenetre()
     // The window followed: the pointer is over the same spot of the bar.
     QTest::mouseRelease(f.barre, Qt::LeftButton, {}, texte);
     QCOMPARE(f.widget.pos(), depart + QPoint(30, 20));
+}
+
+namespace {
+
+// Counts the paint events a widget receives and the region they cover.
+struct Peintures : QObject
+{
+    int nombre = 0;
+    QRegion zone;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Paint) {
+            ++nombre;
+            zone += static_cast<QPaintEvent *>(e)->region();
+        }
+        return false;
+    }
+};
+
+} // namespace
+
+// A change in the client area leaves the bar alone, and a pressed button
+// repaints itself, not the bar around it.
+void tst_MarsCaption::la_barre_ne_repeint_que_ce_qui_change()
+{
+    Fenetre f(fenetre_principale, QSize(300, 200));
+    auto *enfant = new QWidget(&f.widget);
+    enfant->setGeometry(f.widget.contentsRect());
+    enfant->show();
+    QVERIFY(f.montre());
+    QCoreApplication::processEvents();
+    Peintures peintures;
+    f.barre->installEventFilter(&peintures);
+
+    enfant->repaint();
+    QCOMPARE(peintures.nombre, 0);
+
+    const QRect fermer = f.barre->bouton(GenreBouton::Fermer).rect();
+    QTest::mousePress(f.barre, Qt::LeftButton, {}, fermer.center());
+    QCoreApplication::processEvents();
+    QVERIFY(peintures.nombre > 0);
+    QCOMPARE(peintures.zone.boundingRect(), fermer);
+    QTest::mouseMove(f.barre, fermer.center() + QPoint(-40, 0));
+}
+
+void tst_MarsCaption::glyphes_data()
+{
+    QTest::addColumn<Glyphe>("glyphe");
+    QTest::addColumn<qreal>("echelle");
+    QTest::newRow("close at 1x") << Glyphe::Fermer << 1.0;
+    QTest::newRow("close at 3x") << Glyphe::Fermer << 3.0;
+    QTest::newRow("minimise at 1x") << Glyphe::Reduire << 1.0;
+    QTest::newRow("maximise at 2x") << Glyphe::Agrandir << 2.0;
+    QTest::newRow("restore at 1x") << Glyphe::Restaurer << 1.0;
+    QTest::newRow("help at 1.5x") << Glyphe::Aide << 1.5;
+}
+
+// Enabled, a symbol is dark, and sharp at one device pixel per pixel (no
+// pale smoothing pixel); disabled, it has no dark pixel at all. Its size
+// follows the scale.
+void tst_MarsCaption::glyphes()
+{
+    QFETCH(Glyphe, glyphe);
+    QFETCH(qreal, echelle);
+    const QRect face(0, 0, 12, 10); // an 18 x 18 button's face at 96 dpi
+    const QPalette palette;
+    auto dessin = [&](bool actif) {
+        QImage image((QSizeF(face.size()) * echelle).toSize(), QImage::Format_RGB32);
+        image.setDevicePixelRatio(echelle);
+        image.fill(palette.color(QPalette::Button));
+        QPainter p(&image);
+        dessine_glyphe(p, face, glyphe, palette, actif);
+        return image;
+    };
+    auto compte = [](const QImage &image, auto &&critere) {
+        int n = 0;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                n += critere(image.pixel(x, y)) ? 1 : 0;
+        return n;
+    };
+    const QRgb fond = palette.color(QPalette::Button).rgb();
+    const QRgb encre = palette.color(QPalette::ButtonText).rgb();
+    const auto sombre = [](QRgb c) { return qGray(c) < 64; };
+
+    const QImage actif = dessin(true);
+    const int encres = compte(actif, [&](QRgb c) { return c == encre; });
+    QVERIFY2(encres >= 4 * echelle * echelle, qPrintable(QString::number(encres)));
+    if (echelle == 1.0)
+        QCOMPARE(compte(actif, [&](QRgb c) { return c != encre && c != fond; }), 0);
+    QCOMPARE(compte(dessin(false), sombre), 0);
 }
 
 QTEST_MAIN(tst_MarsCaption)

@@ -1,11 +1,13 @@
 #include "pilote.h"
 
+#include "compte_objets.h"
 #include "etat_json.h"
 #include "marsCap.h"
 #include "instantane.h"
 #include "programme.h"
 #include "touches.h"
 
+#include <QAbstractEventDispatcher>
 #include <QAction>
 #include <QApplication>
 #include <QGuiApplication>
@@ -16,6 +18,7 @@
 #include <QRegularExpression>
 #include <QScreen>
 #include <QTest>
+#include <QTimer>
 #include <QWidget>
 #include <QtTest/qtestspontaneevent.h>
 
@@ -41,6 +44,19 @@ int entier(const QString &texte, const char *quoi)
     return valeur;
 }
 
+// Timers still running in a window and its children, whatever kind they
+// are (QTimer objects or an object's own timer).
+int minuteries_actives(QWidget *fenetre)
+{
+    const QAbstractEventDispatcher *distributeur = QAbstractEventDispatcher::instance();
+    int n = 0;
+    QList<QObject *> objets = fenetre->findChildren<QObject *>();
+    objets.append(fenetre);
+    for (QObject *objet : objets)
+        n += int(distributeur->registeredTimers(objet).size());
+    return n;
+}
+
 QString sans_accelerateur(QString texte)
 {
     return texte.remove(QLatin1Char('&'));
@@ -61,7 +77,8 @@ QJsonObject Pilote::execute(const QString &ligne)
         {"click", &Pilote::clique},  {"key", &Pilote::touche},     {"type", &Pilote::tape},
         {"menu", &Pilote::menu},     {"wait", &Pilote::attend},    {"dump", &Pilote::decrit},
         {"state", &Pilote::etat},    {"set", &Pilote::fixe},       {"shot", &Pilote::photographie},
-        {"close", &Pilote::ferme},   {"quit", &Pilote::quitte},
+        {"close", &Pilote::ferme},   {"tick", &Pilote::declenche}, {"memory", &Pilote::memoire},
+        {"quit", &Pilote::quitte},
     };
 
     const qsizetype espace = ligne.indexOf(QLatin1Char(' '));
@@ -88,11 +105,12 @@ QWidget *Pilote::fenetre_nommee(const QString &nom) const
 {
     if (nom.isEmpty())
         throw Refus{QStringLiteral("a window name is needed")};
-    // The eight windows first, then those made on demand (the help window).
-    for (const QList<QWidget *> &fenetres : {m_programme.fenetres(), QApplication::topLevelWidgets()})
-        for (QWidget *fenetre : fenetres)
-            if (fenetre->isWindow() && fenetre->objectName().compare(nom, Qt::CaseInsensitive) == 0)
-                return fenetre;
+    // The eight windows first, made if need be, then the help window.
+    if (QWidget *fenetre = m_programme.fenetre(nom))
+        return fenetre;
+    for (QWidget *fenetre : QApplication::topLevelWidgets())
+        if (fenetre->isWindow() && fenetre->objectName().compare(nom, Qt::CaseInsensitive) == 0)
+            return fenetre;
     throw Refus{QStringLiteral("no window %1").arg(nom)};
 }
 
@@ -154,7 +172,7 @@ QWidget *Pilote::fenetre_active()
         return active;
     // Hiding the active window leaves none here; a window manager would
     // hand the keyboard back to the main window.
-    QWidget *general = m_programme.fenetres().constFirst();
+    QWidget *general = &m_programme.general();
     if (!general->isVisible())
         return nullptr;
     general->activateWindow();
@@ -207,7 +225,7 @@ QJsonObject Pilote::tape(const QString &arguments)
 
 QJsonObject Pilote::menu(const QString &arguments)
 {
-    const QWidget *general = m_programme.fenetres().constFirst();
+    const QWidget *general = &m_programme.general();
     const auto *barre = general->findChild<QMenuBar *>(QString(), Qt::FindDirectChildrenOnly);
     if (!barre)
         throw Refus{QStringLiteral("the main window has no menu bar")};
@@ -247,11 +265,14 @@ QJsonObject Pilote::decrit(const QString &arguments)
 {
     const QString nom = arguments.trimmed();
     QJsonArray fenetres;
-    for (QWidget *fenetre : m_programme.fenetres())
-        if (nom.isEmpty() || fenetre->objectName().compare(nom, Qt::CaseInsensitive) == 0)
+    if (nom.isEmpty()) {
+        for (QWidget *fenetre : m_programme.fenetres())
             fenetres.append(decrit_fenetre(fenetre));
-    if (fenetres.isEmpty())
+    } else if (QWidget *fenetre = m_programme.fenetre(nom)) {
+        fenetres.append(decrit_fenetre(fenetre));
+    } else {
         fenetre_nommee(nom);
+    }
     return {{"screen", geometrie_json(QGuiApplication::primaryScreen()->geometry())},
             {"zoom", m_zoom},
             {"activeWindow", nom_de(QApplication::activeWindow())},
@@ -302,14 +323,42 @@ QJsonObject Pilote::ferme(const QString &arguments)
     const TMarsCaption *barre = barre_de(fenetre);
     if (!barre || !barre->disposition().bouton_actif(GenreBouton::Fermer)) {
         const bool fermee = fenetre->close();
-        return {{"closed", fermee}, {"window", fenetre->objectName()}};
+        return {{"closed", fermee}, {"window", fenetre->objectName()},
+                {"timers", minuteries_actives(fenetre)}};
     }
     fenetre->activateWindow();
     QCoreApplication::processEvents();
     const QPoint point = barre->disposition().rect_bouton[indice(GenreBouton::Fermer)].center();
     QTest::mouseClick(fenetre->windowHandle(), Qt::LeftButton, Qt::NoModifier, point);
     return {{"closed", !fenetre->isVisible()}, {"window", fenetre->objectName()},
-            {"through", "bar"}};
+            {"through", "bar"}, {"timers", minuteries_actives(fenetre)}};
+}
+
+// The timer fires at the next turn of the event loop, then keeps its
+// interval, unless its timeout handler set another.
+QJsonObject Pilote::declenche(const QString &arguments)
+{
+    auto *minuterie = qobject_cast<QTimer *>(m_programme.general().controle(arguments.trimmed()));
+    if (!minuterie)
+        throw Refus{QStringLiteral("no timer %1 in the main window").arg(arguments.trimmed())};
+    if (!minuterie->isActive())
+        return {{"fired", false}};
+    const int intervalle = minuterie->interval();
+    bool parti = false;
+    const QMetaObject::Connection suivi =
+        QObject::connect(minuterie, &QTimer::timeout, minuterie, [&parti] { parti = true; });
+    minuterie->setInterval(0);
+    while (!parti)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+    QObject::disconnect(suivi);
+    if (minuterie->interval() == 0)
+        minuterie->setInterval(intervalle);
+    return {{"fired", true}};
+}
+
+QJsonObject Pilote::memoire(const QString &)
+{
+    return {{"heap", compte_objets::tas_utilise()}, {"objects", qint64(compte_objets::vivants())}};
 }
 
 QJsonObject Pilote::quitte(const QString &)

@@ -28,7 +28,11 @@ struct Frappe;
 //                                    a rectangle of it, in device pixels
 //   close WINDOW                     the window's close box: a click on its
 //                                    painted bar's close button, else a
-//                                    close request the window may refuse
+//                                    close request the window may refuse;
+//                                    "timers" counts those left running
+//   tick TIMER                       a running timer of the main window
+//                                    fires now instead of at its time
+//   memory                           heap bytes in use and live QObjects
 //   quit
 class Pilote
 {
@@ -50,6 +54,8 @@ private:
     QJsonObject fixe(const QString &arguments);
     QJsonObject photographie(const QString &arguments);
     QJsonObject ferme(const QString &arguments);
+    QJsonObject declenche(const QString &arguments);
+    QJsonObject memoire(const QString &arguments);
     QJsonObject quitte(const QString &arguments);
 
     QWidget *fenetre_nommee(const QString &nom) const;

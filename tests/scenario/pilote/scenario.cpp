@@ -9,6 +9,7 @@
 // times as its own --zoom does, on a screen F times larger in device
 // pixels, so that every geometry is the same as at 1x.
 
+#include "compte_objets.h"
 #include "ecran_virtuel.h"
 #include "pilote.h"
 #include "polices.h"
@@ -79,6 +80,7 @@ int main(int argc, char *argv[])
     }
 
     // The same start as the program's own entry.
+    compte_objets::installe();
     QApplication application(argc, argv);
     zoom::applique(zoom::Reglage{facteur});
     installe_polices_de_substitution();
@@ -91,7 +93,7 @@ int main(int argc, char *argv[])
     while (!pilote.fini() && std::getline(std::cin, ligne))
         repond(pilote.execute(QString::fromUtf8(ligne.data(), qsizetype(ligne.size()))));
 
-    programme.fenetres().constFirst()->close();
+    programme.general().close();
     QCoreApplication::processEvents();
     return 0;
 }

@@ -1,0 +1,19 @@
+#include "fenetres_annexes.h"
+
+FenetresAnnexes::FenetresAnnexes(std::array<Fabrique, nombre_annexes> fabriques)
+    : m_fabriques(std::move(fabriques))
+{
+}
+
+QWidget *FenetresAnnexes::fenetre(Annexe annexe)
+{
+    const auto rang = static_cast<std::size_t>(annexe);
+    if (!m_fenetres[rang])
+        m_fenetres[rang] = m_fabriques[rang]();
+    return m_fenetres[rang];
+}
+
+QWidget *FenetresAnnexes::si_creee(Annexe annexe) const
+{
+    return m_fenetres[static_cast<std::size_t>(annexe)];
+}
