@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds for finding faults rather than for use: sanitizers and fuzzers.
 # Each wants a build folder of its own (build-asan, build-fuzz).
 

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The program's one version, shown by the about box and --version and carried
 # by the package and the AppStream release.
 #

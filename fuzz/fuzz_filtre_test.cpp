@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The on-screen test's answer fields under any sequence of typed
 // characters, caret moves and erasures, filtered after each change as the
 // window does: a typed character stays when it is a digit, or a minus sign

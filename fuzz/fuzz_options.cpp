@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration dialog's fields under any sequence of keystrokes,
 // pastes and caret moves in any field, then "Appliquer": every field keeps
 // to its rule after every action, and what is put in force is a valid

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The answer panel's typing rule under any sequence of keypad clicks, keys
 // released on the OK button, erasures and cursor blinks: the panel always
 // holds nothing, the cursor, a lone minus, "0", or a whole number from -99

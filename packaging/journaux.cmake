@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The release notes, CHANGELOG.md, made into what the package and the
 # desktop read: the Debian changelog (its English lines) and the AppStream
 # releases. A build between releases gets an entry of its own on top.

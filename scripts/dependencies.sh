@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs, on Debian 12, whatever the build, the program and its tests
 # need and the machine lacks. Sourced by run.sh and test.sh.
 tavelo_packages=(

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Takes pictures of the main window in its typical states (and the part of
 it the README shows), of the about box and of the help, by driving the real program headless through
 tavelo-scenario. Usage: scripts/screenshots.py [OUTPUT_DIR] (after a build)."""

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing, builds Tavelo with its tests and runs them all.
 # The suite must leave nothing in the caller's home: its top and documents
 # folder are listed before and after, and whatever appeared fails the run.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs one test command in a home of its own, removed when it ends:
 #   maison_temporaire.sh COMMAND [ARGUMENTS...]
 # A fresh HOME with its XDG folders, a documents folder and a temporary

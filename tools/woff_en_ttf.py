@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Turns a WOFF 1.0 font into the TrueType font it wraps.
 
     python3 tools/woff_en_ttf.py comic-relief-latin-700-normal.woff ComicRelief-Bold.ttf

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Tavelo against a bare Qt window, side by side in one run.
 
 Starts an X server of its own (Xvfb, 1920 x 1080), then alternates the two

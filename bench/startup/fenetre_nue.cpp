@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The reference for the start-up measurements: a bare Qt window holding one
 // label, maximised, or with --bouton X,Y,W,H one plain push button at that
 // place of the window, like keypad key 7, for the click measurement.

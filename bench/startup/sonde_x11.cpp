@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Times one start of a program on an X server, from the launch to the
 // mapping of its first window and to the first change of that window's
 // pixels; then reads its anonymous resident memory; then, with --clic,

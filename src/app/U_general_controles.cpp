@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's controls as designed: names, kinds, positions, fonts,
 // colours and design contents. Positions are in the client area, under the
 // menu bar.

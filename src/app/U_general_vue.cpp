@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drill's view: every request of the engine names a control, found by
 // name through controle(), and is applied with Qt. Unknown names are
 // ignored, as the drill never names a control the window lacks.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fenetre_reimpression.h"
 
 #include "code_feuille.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fenetres_annexes.h"
 
 FenetresAnnexes::FenetresAnnexes(std::array<Fabrique, nombre_annexes> fabriques)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // Which of Qt's platforms Tavelo runs on. Where an X server is reachable

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Judging an answer: right, mental-calculation error or rule error, with
 // the correction line, the rule captions and the rule windows.
 #include "exercice.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Level start, end of a level and posing a question.
 #include "exercice.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answer entry: the keypad, the typing rule, erasing, the blinking cursor
 // and the keyboard.
 #include "exercice.h"

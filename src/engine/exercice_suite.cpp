@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // After an answer: the score display, the right-answer pause, the
 // correction line's blinking and dismissal, and the passage to the next
 // level.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The subtraction rule window's showing, its worked examples with their
 // no-repeat memory, and the explanation levels that annotate them.
 #include "regle_soustraction.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application exercise of the subtraction rule window: the pupil turns
 // the question answered wrongly, a - b, into a + (-b) among four additions,
 // then finds its value among four numbers. Each choice is judged in place;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the subtraction rule window puts its lines of terms, the circles
 // and brackets that mark the signs and the terms they take, and the comment
 // line under the brackets. The example rows and the exercise line are laid

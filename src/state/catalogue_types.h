@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
 // The catalogue of the 34 question types. Ids 1..17 are additions, 18..34

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "etat_partage.h"
 
 #include "tables.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "led_glyphes.h"
 
 // Dot patterns of the LED character set, one row per character code.

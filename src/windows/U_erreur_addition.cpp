@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "U_erreur_addition.h"
 
 #include "EffectLabel.h"

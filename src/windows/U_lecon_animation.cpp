@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lesson's animation steps, one per timer tick. Each blink decides its
 // phase from the present colour or visibility of one reference label, which
 // initialise leaves in a known state (labels exactly black, "+" hidden).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lesson window's controls as designed: names, places, fonts, colours
 // and design contents, all on the window's client area. Labels and pictures
 // are transparent and stacked in creation order, the buttons above them.

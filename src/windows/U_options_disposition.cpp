@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration dialog's controls: names, places, captions and
 // colours. Places are in the client area or in the group box that holds
 // the control.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The subtraction rule window's controls as designed: names, kinds,
 // places, fonts, colours and design texts. The explanation area fills the
 // top of the client area; the exercise area begins at top 241, under the

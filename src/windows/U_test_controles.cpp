@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The test window's controls as designed: names, kinds, places, fonts and
 // colours. Places are in the client area.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fenetre_annexe.h"
 
 #include "barres_de_titre.h"

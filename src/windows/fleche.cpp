@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "fleche.h"
 
 #include "toile_nette.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The ways a run ends besides the close box. A signal closes the main
 // window the normal way, so the keyboard's locks come back (checked where
 // the test runs on an X server); a run without a display, or whose

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A correction line that reaches past x 555 is painted whole, above the
 // score gauge, on every answer of the run.
 #include "U_general.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // On an X server where no window manager runs (a kiosk session): the
 // program maximises its windows, makes the main window active and hands the
 // keyboard back to it by itself. Runs under an X server of its own.

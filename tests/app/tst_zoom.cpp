@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The run's zoom: the automatic choice from the screen's available area,
 // what the command line and TAVELO_ZOOM ask for, and the scale factor set
 // for the real application.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration dialog without its widgets: the typing rules of its
 // fields and the silent corrections of "Appliquer".
 #include "champ_options.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Judging an answer: outcome, score, counters, pictures, correction lines,
 // rule captions and rule windows.
 #include "banc_exercice.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The addition-error window's demonstration, click after click: which
 // labels, frames and button it shows, with the frames' tops and heights.
 #include "demonstration_unites.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A simulated pupil plays the three levels with the real generator; the
 // drill's invariants are checked after every event.
 #include "eleve_simule.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Level start, posing a question, the bounded redraw, the score display and
 // the end of a level.
 #include "aleatoire_scripte.h"

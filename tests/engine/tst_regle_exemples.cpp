@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The subtraction rule window's upper part, headless: the examples of an
 // opening, the explanation levels and their layout, the kinds of example
 // in order and the bound of their redraws, the no-repeat memory.

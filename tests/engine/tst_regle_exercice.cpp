@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The subtraction rule window's exercise, headless: the walk through
 // 8 - 9 state by state, the cases with a zero, opposite or equal terms,
 // repeated failures, and changes made from outside while it is open.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Answer entry: the typing rule, erasing, the blinking cursor, OK and keys.
 #include "banc_exercice.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // After an answer: the right-answer pause, the correction line's blinking
 // and dismissal, the rule windows handing back, and the end of a level.
 #include "banc_exercice.h"

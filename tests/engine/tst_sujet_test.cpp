@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "aleatoire_scripte.h"
 #include "calcul_question.h"
 #include "correction_test.h"

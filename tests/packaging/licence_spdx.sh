@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Every source file names its licence in a comment among its first lines:
 #   licence_spdx.sh SOURCE_DIR
 set -euo pipefail

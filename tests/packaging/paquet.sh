@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package end to end, one step per call:
 #   paquet.sh ETAPE BUILD_DIR SCRATCH_DIR
 # with TAVELO_VERSION_ATTENDUE, the build's version, in the environment.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A session with the keyboard alone, through the real program: a
 // correction line, the menu bar by F10, Alt and an underlined letter, a
 // word of the lesson, the on-screen test filled and marked, the options.

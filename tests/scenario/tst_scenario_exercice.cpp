@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drill end to end: the real program under tavelo-scenario, driven by
 // clicks and key strokes, observed through its windows and shared state.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as the pupil finds it at start: the windows of the run,
 // the controls' places, captions and fonts, the timers and the menu.
 

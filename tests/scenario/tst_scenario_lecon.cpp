@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lesson end to end: opened from the menu of the real program, its
 // sweep left to tick on its own timer, closed by its close box, reopened at
 // home and closed by OK.

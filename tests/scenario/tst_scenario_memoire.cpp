@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program stays flat in memory: once warmed up, a thousand answers and
 // a hundred openings of each window leave the heap in use and the number of
 // live QObjects where they were. It counts; it does not time.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration dialog end to end: restarting a level from it, from
 // the middle of a level, from a correction line and after the end of the
 // drill, then its defaults, through the real program under tavelo-scenario.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scenario driver itself: what it refuses, how its mouse treats hidden
 // and disabled controls, and its window pictures.
 

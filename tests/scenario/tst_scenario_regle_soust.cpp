@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The subtraction rule window end to end: a rule error on a subtraction
 // below a score of 10 opens it; the pupil goes through both stages of its
 // exercise by clicks, and its last OK gives the drill back.

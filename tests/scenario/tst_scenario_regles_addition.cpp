@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The addition rule windows end to end: how they are opened by a rule
 // error or the menu, and how closing them hands back to the drill.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A whole session under strace: the drill (a right answer, a wrong one and
 // its correction), every entry of the menu with every control of the
 // windows it opens, printing, then the end. The program writes no file but

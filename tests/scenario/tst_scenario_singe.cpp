@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The monkey: random clicks, keys, menu entries, waits and closes on the
 // running program, several seeds. The program never dies, answers every
 // command within a second, and its shared state keeps its invariants after

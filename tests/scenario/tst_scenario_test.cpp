@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two tests end to end: the on-screen test answered and corrected as
 // a pupil does, and the printed sheet on a machine without a printer.
 

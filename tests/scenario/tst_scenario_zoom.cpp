@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The same run at 1x and at 2x asked for: the program is drawn twice as
 // large, while every geometry it reports stays the design's.
 

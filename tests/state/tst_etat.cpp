@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "aleatoire_scripte.h"
 #include "etat_json.h"
 #include "etat_partage.h"

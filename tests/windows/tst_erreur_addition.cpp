@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The addition-error window on screen: a new question leaves nothing of the
 // last one, and the frames invert what they cover.
 #include "U_erreur_addition.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The lesson window offscreen: the ticks of the number line under the
 // numbers, OK and the colour a word leaves, each blink and the sweep of
 // opposites, stepped by firing the timers from the test.

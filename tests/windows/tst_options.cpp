@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The configuration dialog in the running program: what it shows when it
 // first appears, and random typing into its fields.
 #include "aleatoire.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The addition rules window: each rule shown after the other one, and a
 // second opening while it is open.
 #include "EffectLabel.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The subtraction rule window with its widgets, offscreen: the way out
 // when the options restart a level while the exercise is open, and the
 // candidates of the exercise, whole on their buttons.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The yellow highlights of the rule windows lie under their key words, as
 // painted: no word sticks out of its highlight by more than one pixel on
 // either side.

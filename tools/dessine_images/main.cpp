@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the bitmaps and the icon of the program and writes them as PNG into
 // the resources folder (the first argument, or the source tree's resources/).
 // Every bitmap is drawn twice from the same code: BITMAP_n.png at its size

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // tavelo-scenario: runs the program on a virtual 1280 x 1024 screen and
 // carries out the commands read from standard input, one per line, each
 // answered by one line of JSON on standard output. See pilote.h.
