@@ -150,7 +150,10 @@ void Tgeneral::regle3Click()
 
 void Tgeneral::Imprimeruntest1Click()
 {
-    const auto *options = qobject_cast<const Toptions *>(m_fenetres.options);
+    // The dialog not made yet shows its box checked, as at every start.
+    const auto *options = m_fenetres ? qobject_cast<const Toptions *>(
+                                           m_fenetres->si_creee(Annexe::options))
+                                     : nullptr;
     imprime_et_informe(nouvelle_feuille(m_etat, m_hasard), !options || options->imprime_corrige(),
                        this);
 }
