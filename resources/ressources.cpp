@@ -26,9 +26,12 @@ QPixmap bitmap_programme(const QString &nom, qreal ratio)
     const QString chemin = QStringLiteral(":/bitmaps/%1").arg(nom.toUpper());
     if (ratio <= 1)
         return QPixmap(chemin + QStringLiteral(".png"));
-    // The image reader gives an "@2x" file its ratio of 2 from the name.
-    const QPixmap fine(chemin + QStringLiteral("@2x.png"));
-    if (fine.isNull() || ratio >= 2)
+    // The finer drawing nearest above the ratio (the image reader gives an
+    // "@2x" or "@3x" file its ratio from the name), reduced to the exact
+    // ratio so that it is shown pixel for pixel.
+    const int facteur = ratio <= 2 ? 2 : 3;
+    const QPixmap fine(chemin + QStringLiteral("@%1x.png").arg(facteur));
+    if (fine.isNull() || ratio >= facteur)
         return fine;
     QPixmap reduite = fine.scaled((fine.deviceIndependentSize() * ratio).toSize(), Qt::IgnoreAspectRatio,
                                   Qt::SmoothTransformation);

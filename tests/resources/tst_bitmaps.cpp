@@ -107,35 +107,42 @@ void tst_Bitmaps::loads_by_name_at_its_size()
     QVERIFY(encre);
 }
 
-// On a screen of two device pixels per pixel and more, every picture comes
-// from its own drawing at twice the size and keeps the size the windows are
-// laid out for.
+// On a screen of two or three device pixels per pixel, every picture comes
+// from its own drawing at that size and keeps the size the windows are laid
+// out for.
 void tst_Bitmaps::above_ratio_1_the_finer_drawing_is_used()
 {
     QFETCH(int, numero);
     QFETCH(QSize, taille);
 
     const QString nom = QStringLiteral("bitmap_%1").arg(numero);
-    const QPixmap fine = bitmap_programme(nom, 2);
-    QVERIFY(!fine.isNull());
-    QCOMPARE(fine.devicePixelRatio(), 2.0);
-    QCOMPARE(fine.size(), taille * 2);
-    QCOMPARE(fine.deviceIndependentSize(), QSizeF(taille));
+    for (const int facteur : {2, 3}) {
+        const QPixmap fine = bitmap_programme(nom, facteur);
+        QVERIFY(!fine.isNull());
+        QCOMPARE(fine.devicePixelRatio(), qreal(facteur));
+        QCOMPARE(fine.size(), taille * facteur);
+        QCOMPARE(fine.deviceIndependentSize(), QSizeF(taille));
 
-    // Reduced to 1x, it is nearer its own plain picture than any other of
-    // its size: a finer drawing left stale by a redrawn picture, or swapped
-    // with another, fails here. (Small letters differ most: hinting.)
-    const QImage reduite = fine.toImage().scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-    const double ecart = ecart_moyen(reduite, plain(numero));
-    QVERIFY2(ecart < 16, qPrintable(QStringLiteral("mean difference %1").arg(ecart)));
-    for (const Image &autre : images)
-        if (autre.numero != numero && autre.taille == taille)
-            QVERIFY2(ecart_moyen(reduite, plain(autre.numero)) > ecart, qPrintable(QString::number(autre.numero)));
+        // Reduced to 1x, it is nearer its own plain picture than any other
+        // of its size: a finer drawing left stale by a redrawn picture, or
+        // swapped with another, fails here. (Small letters differ most:
+        // hinting.)
+        const QImage reduite = fine.toImage().scaled(taille, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        const double ecart = ecart_moyen(reduite, plain(numero));
+        QVERIFY2(ecart < 16, qPrintable(QStringLiteral("x%1: mean difference %2").arg(facteur).arg(ecart)));
+        for (const Image &autre : images)
+            if (autre.numero != numero && autre.taille == taille)
+                QVERIFY2(ecart_moyen(reduite, plain(autre.numero)) > ecart,
+                         qPrintable(QStringLiteral("x%1: %2").arg(facteur).arg(autre.numero)));
+    }
 
-    // Between 1 and 2 it is reduced to the exact ratio: shown pixel for pixel.
-    const QPixmap reduite_1_5 = bitmap_programme(nom, 1.5);
-    QCOMPARE(reduite_1_5.devicePixelRatio(), 1.5);
-    QCOMPARE(reduite_1_5.size(), (QSizeF(taille) * 1.5).toSize());
+    // Between two drawings it is reduced to the exact ratio: shown pixel for
+    // pixel.
+    for (const qreal ratio : {1.5, 2.5}) {
+        const QPixmap reduite = bitmap_programme(nom, ratio);
+        QCOMPARE(reduite.devicePixelRatio(), ratio);
+        QCOMPARE(reduite.size(), (QSizeF(taille) * ratio).toSize());
+    }
 }
 
 void tst_Bitmaps::unknown_name_gives_null_pixmap_data()

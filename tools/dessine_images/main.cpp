@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the bitmaps and the icon of the program and writes them as PNG into
 // the resources folder (the first argument, or the source tree's resources/).
-// Every bitmap is drawn twice from the same code: BITMAP_n.png at its size
-// and BITMAP_n@2x.png at twice its size, which Qt shows on screens of two
-// or more device pixels per pixel. The icon comes at the sizes of the
+// Every bitmap is drawn three times from the same code: BITMAP_n.png at its
+// size, BITMAP_n@2x.png and BITMAP_n@3x.png at twice and three times its
+// size, for screens of more device pixels per pixel (a zoom of 2.5 or 3
+// would blur a twice-size picture blown up). The icon comes at the sizes of the
 // desktop's icon theme, and scalable as icone/tavelo.svg.
 
 #include "droite.h"
@@ -95,7 +96,7 @@ int main(int argc, char *argv[])
     }
 
     bool reussi = true;
-    for (const int facteur : {1, 2}) {
+    for (const int facteur : {1, 2, 3}) {
         const Echelle echelle(facteur);
         const QString suffixe = facteur == 1 ? QString() : QStringLiteral("@%1x").arg(facteur);
         for (const Image &image : images_du_programme()) {
