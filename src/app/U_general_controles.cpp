@@ -26,14 +26,18 @@ QFont arial_gras(int pixels)
 }
 
 // The disabled look keeps the style's grey, so a disabled key shows it.
-void couleur_du_texte(QWidget *w, const QColor &couleur)
+QPalette avec_texte(QPalette p, const QColor &couleur)
 {
-    QPalette p = w->palette();
     for (const auto groupe : {QPalette::Active, QPalette::Inactive}) {
         p.setColor(groupe, QPalette::WindowText, couleur);
         p.setColor(groupe, QPalette::ButtonText, couleur);
     }
-    w->setPalette(p);
+    return p;
+}
+
+void couleur_du_texte(QWidget *w, const QColor &couleur)
+{
+    w->setPalette(avec_texte(w->palette(), couleur));
 }
 
 template <typename W>
@@ -113,7 +117,10 @@ QPushButton *touche(QWidget *parent, const Touche &t)
     b->setGeometry(t.geometrie);
     if (t.pixels > 0)
         b->setFont(arial_gras(t.pixels));
-    couleur_du_texte(b, Qt::black);
+    // The style caches a button's bevel per palette: keys that inherit the
+    // black text they need share one palette, and their bevels with it.
+    if (const QPalette noir = avec_texte(b->palette(), Qt::black); noir != b->palette())
+        b->setPalette(noir);
     b->setCursor(Qt::PointingHandCursor);
     b->setFocusPolicy(Qt::NoFocus);
     b->setAccessibleName(QString::fromUtf8(t.nom_accessible));

@@ -127,7 +127,9 @@ void TGradient::paintEvent(QPaintEvent *event)
         const bool ellipse = m_style == gsEllipse;
         // Bands across the whole height or width are kept as a narrow
         // strip, laid side by side when copied: a full-screen background
-        // then holds a quarter of a megabyte, not eight.
+        // then holds some 70 kB, not eight megabytes. Sixteen pixels make a
+        // whole number of device pixels at every zoom step, so the copies
+        // meet without a seam.
         QSize taille = size();
         if (m_style == gsVertical)
             taille.setWidth(qMin(taille.width(), epaisseur_bande));
