@@ -15,7 +15,7 @@ constexpr quint64 graine = 4242;
 // fills up late (fonts, glyphs); a leak of a few hundred bytes per answer
 // or per opening passes it.
 constexpr qint64 croissance_permise = 200 * 1024;
-// Of which the six hundred openings: the test platform keeps some 60 kB of
+// Of which the six hundred openings: the test platform keeps 60 to 75 kB of
 // its own over them; a window that kept Qt's focus connection at each
 // opening would add as much again.
 constexpr qint64 croissance_permise_ouvertures = 100 * 1024;
