@@ -60,7 +60,7 @@ Tirage Exercice::tire_au_sort(int type_question, bool avec_retenues, int max_ave
 
 void Exercice::initialise_niveau(int niveau)
 {
-    m_fenetre_attendue.reset();
+    cesse_d_attendre();
     m_vue.ecrit_texte(QStringLiteral("Panel1"), QString());
     m_vue.ecrit_texte(QStringLiteral("Panel2"), QString());
     for (const char *nom : {"Panel1", "Panel2", "Label1"})

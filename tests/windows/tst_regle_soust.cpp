@@ -34,7 +34,7 @@ void tst_regle_soust::niveau_relance_pendant_l_exercice()
     etat.type_question = 22;
     etat.operande1 = 8;
     etat.operande2 = 9;
-    etat.etat_soustraction = 1;
+    etat.etat_soustraction = EtatSoustraction::AdditionPosee;
     programme.general().ouvre_fenetre(FenetreRegle::RegleSoustraction);
     QWidget *fenetre = programme.fenetres().at(2);
     QVERIFY(QTest::qWaitForWindowExposed(fenetre));
@@ -49,7 +49,7 @@ void tst_regle_soust::niveau_relance_pendant_l_exercice()
     const QString question = etat.texte_question;
 
     QTRY_VERIFY(!fenetre->isVisible());
-    QCOMPARE(etat.etat_soustraction, 0);
+    QCOMPARE(etat.etat_soustraction, EtatSoustraction::Aucun);
     QCOMPARE(QString(etat.texte_question), question);
     QVERIFY(programme.general().exercice().ok_actif());
 }
@@ -65,7 +65,7 @@ void tst_regle_soust::les_additions_tiennent_sur_leurs_boutons()
     etat.type_question = 32;
     etat.operande1 = -19;
     etat.operande2 = -19;
-    etat.etat_soustraction = 1;
+    etat.etat_soustraction = EtatSoustraction::AdditionPosee;
     programme.general().ouvre_fenetre(FenetreRegle::RegleSoustraction);
     QWidget *fenetre = programme.fenetres().at(2);
     QTest::mouseClick(fenetre->findChild<QWidget *>(QStringLiteral("Button_OK1")), Qt::LeftButton);
