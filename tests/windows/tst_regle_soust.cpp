@@ -7,6 +7,7 @@
 #include "aleatoire.h"
 #include "exercice.h"
 #include "programme.h"
+#include "regle_soustraction_noms.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -19,6 +20,7 @@ class tst_regle_soust : public QObject
 
 private slots:
     void niveau_relance_pendant_l_exercice();
+    void erreur_de_regle_pendant_l_explication();
     void les_additions_tiennent_sur_leurs_boutons();
 };
 
@@ -52,6 +54,28 @@ void tst_regle_soust::niveau_relance_pendant_l_exercice()
     QCOMPARE(etat.etat_soustraction, EtatSoustraction::Aucun);
     QCOMPARE(QString(etat.texte_question), question);
     QVERIFY(programme.general().exercice().ok_actif());
+}
+
+// Opened from the menu, the window is still shown when the drill says a
+// rule error opened it: the exercise on that question is posed in it.
+void tst_regle_soust::erreur_de_regle_pendant_l_explication()
+{
+    Programme programme(std::make_unique<AleatoireHorloge>(11));
+    programme.demarre();
+    Exercice &exercice = programme.general().exercice();
+    exercice.regle3Click();
+    QWidget *fenetre = programme.fenetres().at(2);
+    QVERIFY(fenetre->isVisible());
+    auto *addition = fenetre->findChild<QPushButton *>(noms_regle::bouton(3));
+    QCOMPARE(addition->text(), QString());
+
+    EtatPartage &etat = programme.etat();
+    etat.type_question = 22;
+    etat.operande1 = 8;
+    etat.operande2 = 9;
+    etat.etat_soustraction = EtatSoustraction::AdditionPosee;
+    emit exercice.fenetre_regle_ouverte(FenetreRegle::RegleSoustraction);
+    QCOMPARE(addition->text(), QStringLiteral("8 + -9"));
 }
 
 // Below a score of 10 the operands reach 19: every addition the first
