@@ -14,7 +14,7 @@
 #include <optional>
 #include <utility>
 
-using namespace noms_regle;
+using namespace regle_soust;
 
 RegleSoustraction::RegleSoustraction(EtatPartage &etat, SourceAleatoire &hasard,
                                      VueRegleSoustraction &vue)

@@ -12,7 +12,7 @@
 
 #include <QSet>
 
-using namespace noms_regle;
+using namespace regle_soust;
 
 namespace {
 

@@ -10,7 +10,7 @@
 
 #include <algorithm>
 
-using namespace noms_regle;
+using namespace regle_soust;
 
 // Labels: first term, minus, subtracted term, " = " and the first term,
 // plus, opposite. The equals label follows the subtracted term with no gap

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "regle_soustraction_noms.h"
 
-namespace noms_regle {
+namespace regle_soust {
 
 namespace {
 
@@ -80,4 +80,4 @@ QStringList tous()
     return noms;
 }
 
-} // namespace noms_regle
+} // namespace regle_soust

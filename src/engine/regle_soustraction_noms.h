@@ -8,7 +8,7 @@
 // list read by the window that creates them, the logic that drives them and
 // the tests' fake window, which refuses any other name. The window finds
 // them without regard to case; the case here is the design's own.
-namespace noms_regle {
+namespace regle_soust {
 
 // The explanation area.
 inline const QString EffectLabel1 = QStringLiteral("EffectLabel1");
@@ -54,4 +54,4 @@ QString barre(int k);
 // Every control above, once.
 QStringList tous();
 
-} // namespace noms_regle
+} // namespace regle_soust

@@ -11,7 +11,7 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-using namespace noms_regle;
+using namespace regle_soust;
 
 Tregle_soust::Tregle_soust(const ContexteFenetre &contexte)
     : QWidget(contexte.principale),

@@ -16,7 +16,7 @@
 
 #include <tuple>
 
-using namespace noms_regle;
+using namespace regle_soust;
 
 namespace {
 
@@ -242,7 +242,7 @@ void cree_exercice(QWidget *client)
     commentaires(client, 11);
 
     for (int k = 1; k <= 4; ++k)
-        bouton(client, noms_regle::bouton(k), {0, 0, RegleSoustraction::largeur_additions, 21},
+        bouton(client, regle_soust::bouton(k), {0, 0, RegleSoustraction::largeur_additions, 21},
                QString(), police("Arial", 19, true));
     auto *consigne = etiquette_fixe(client, Label1, {0, 0, 81, 32},
                                     QStringLiteral("( clique sur ta réponse)"),

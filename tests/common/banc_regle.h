@@ -12,7 +12,7 @@ struct BancRegle
 {
     explicit BancRegle(QList<double> tirages = {}) : hasard(std::move(tirages))
     {
-        using namespace noms_regle;
+        using namespace regle_soust;
         for (const QString &nom : {exemple(2), exemple(8), app(2)})
             vue.ecrit_texte(nom, QStringLiteral("-"));
         for (const QString &nom : {exemple(5), exemple(11), app(5)})

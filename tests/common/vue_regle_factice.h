@@ -18,16 +18,16 @@ class VueRegleFactice : public VueRegleSoustraction
 public:
     VueRegleFactice()
     {
-        for (const QString &nom : noms_regle::tous())
+        for (const QString &nom : regle_soust::tous())
             m_declares.insert(nom.toLower());
         for (int n = 1; n <= 15; ++n)
             if (n % 5 != 3)
-                m_taille_au_texte.insert(noms_regle::commentaire(n).toLower());
+                m_taille_au_texte.insert(regle_soust::commentaire(n).toLower());
         for (int n = 1; n <= 12; ++n)
-            m_taille_au_texte.insert(noms_regle::exemple(n).toLower());
+            m_taille_au_texte.insert(regle_soust::exemple(n).toLower());
         for (int n = 1; n <= 8; ++n)
-            m_taille_au_texte.insert(noms_regle::app(n).toLower());
-        m_taille_au_texte.insert(noms_regle::Label_faux.toLower());
+            m_taille_au_texte.insert(regle_soust::app(n).toLower());
+        m_taille_au_texte.insert(regle_soust::Label_faux.toLower());
     }
 
     QString texte(const QString &c) const override { return m_texte.value(cle(c)); }

@@ -34,13 +34,13 @@ QString candidats(const VueRegleFactice &v)
 {
     QList<QRect> places;
     for (int k = 1; k <= 4; ++k)
-        places.append(v.geometrie(noms_regle::bouton(k)));
+        places.append(v.geometrie(regle_soust::bouton(k)));
     std::sort(places.begin(), places.end(), [](const QRect &p, const QRect &q) {
         return std::pair(p.x(), p.y()) < std::pair(q.x(), q.y());
     });
     QStringList textes(4);
     for (int k = 1; k <= 4; ++k) {
-        const QString b = noms_regle::bouton(k);
+        const QString b = regle_soust::bouton(k);
         if (v.est_montre(b))
             textes[places.indexOf(v.geometrie(b))] = v.texte(b);
     }

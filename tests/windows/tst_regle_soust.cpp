@@ -66,7 +66,7 @@ void tst_regle_soust::erreur_de_regle_pendant_l_explication()
     exercice.regle3Click();
     QWidget *fenetre = programme.fenetres().at(2);
     QVERIFY(fenetre->isVisible());
-    auto *addition = fenetre->findChild<QPushButton *>(noms_regle::bouton(3));
+    auto *addition = fenetre->findChild<QPushButton *>(regle_soust::bouton(3));
     QCOMPARE(addition->text(), QString());
 
     EtatPartage &etat = programme.etat();
