@@ -16,8 +16,13 @@ enum class Legende;
 enum class FenetreRegle;
 
 // Timer intervals of the main window, in milliseconds. The window creates
-// its timers with them; the drill sets timer_oui again before each start.
+// its timers with them.
 namespace intervalles {
+// The right-answer pause: the window's design gives timer_oui 300 ms, and
+// the drill sets 250 ms before each start, which is what the pupil waits.
+// The window keeps the design value at creation, so that the timer reads
+// as designed until its first start.
+constexpr int timer_oui_conception = 300;
 constexpr int timer_oui = 250;
 constexpr int Timer_panel_actif = 500;
 constexpr int timer_couleur = 1000;
@@ -54,8 +59,9 @@ public:
     void button_correctionClick();
     void Timer_panel_actifTimer();
     void ButtonOKClick();
-    // Key releases as Windows virtual-key codes: digits 48..57 and 96..105,
-    // Delete 46, numeric-pad minus 109; Num Lock 144 and Shift 16.
+    // Key releases as Windows virtual-key codes (touches_virtuelles.h):
+    // digits of the main row and of the pad, Delete, the pad's minus; Num
+    // Lock and Shift.
     void ButtonOKKeyUp(int code);
     void FormKeyUp(int code);
 

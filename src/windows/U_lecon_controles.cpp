@@ -16,13 +16,13 @@
 
 namespace {
 
-using teintes::noir;
-using teintes::bleu;
-using teintes::rouge;
-using teintes::jaune;
+const QColor noir = teinte(couleurs::noir);
+const QColor bleu = teinte(couleurs::bleu);
+const QColor rouge = teinte(couleurs::rouge);
+const QColor jaune = teinte(couleurs::jaune);
 // The arrows are drawn on this grey, one step off the window's own grey.
 const QColor gris_des_fleches(191, 191, 191);
-const QColor &gris_fenetre = teintes::argent;
+const QColor gris_fenetre = teinte(couleurs::argent);
 
 using fabrique::police;
 

@@ -20,11 +20,11 @@ using namespace regle_soust;
 
 namespace {
 
-using teintes::bleu;
-using teintes::rouge;
-using teintes::jaune;
-using teintes::marron;
-using teintes::argent;
+const QColor bleu = teinte(couleurs::bleu);
+const QColor rouge = teinte(couleurs::rouge);
+const QColor jaune = teinte(couleurs::jaune);
+const QColor marron = teinte(couleurs::marron);
+const QColor argent = teinte(couleurs::argent);
 
 const QString points = QStringLiteral(". . . . . . . . . . . .");
 
@@ -122,7 +122,7 @@ QIcon double_fleche()
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 128));
+    p.setBrush(teinte(couleurs::bleu_marine));
     for (int x : {1, 7})
         p.drawPolygon(QPolygon({QPoint(x, 1), QPoint(x + 6, 6), QPoint(x, 11)}));
     return QIcon(image);
