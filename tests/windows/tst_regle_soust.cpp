@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The subtraction rule window with its widgets, offscreen: the way out
-// when the options restart a level while the exercise is open, and the
-// candidates of the exercise, whole on their buttons.
+// The subtraction rule window with its widgets, offscreen: how it follows
+// the drill (the way out when the options restart a level while the
+// exercise is open, the exercise posed when a rule error finds the
+// explanation on show), and the candidates of the exercise, whole on their
+// buttons.
 
 #include "U_regle_soust.h"
 #include "aleatoire.h"
@@ -21,7 +23,6 @@ class tst_regle_soust : public QObject
 private slots:
     void niveau_relance_pendant_l_exercice();
     void erreur_de_regle_pendant_l_explication();
-    void chaque_nom_trouve_son_controle();
     void les_additions_tiennent_sur_leurs_boutons();
 };
 
@@ -77,18 +78,6 @@ void tst_regle_soust::erreur_de_regle_pendant_l_explication()
     etat.etat_soustraction = EtatSoustraction::AdditionPosee;
     emit exercice.fenetre_regle_ouverte(FenetreRegle::RegleSoustraction);
     QCOMPARE(addition->text(), QStringLiteral("8 + -9"));
-}
-
-// Every name the logic may address is a control of the window, exactly
-// spelt as designed.
-void tst_regle_soust::chaque_nom_trouve_son_controle()
-{
-    Programme programme(std::make_unique<AleatoireHorloge>(11));
-    programme.demarre();
-    programme.general().exercice().regle3Click();
-    const QWidget *fenetre = programme.fenetres().at(2);
-    for (const QString &nom : regle_soust::tous())
-        QVERIFY2(fenetre->findChild<QWidget *>(nom), qPrintable(nom));
 }
 
 // Below a score of 10 the operands reach 19: every addition the first
