@@ -4,6 +4,7 @@
 #include "generateur.h"
 
 #include <QChar>
+#include <QObject>
 #include <QString>
 
 #include <optional>
@@ -32,9 +33,12 @@ constexpr int Timer_fin_bravo = 5000;
 // correction, score display and the passage between levels. It reads and
 // writes the shared state, drives the window through its view and draws
 // from the program's one random source. The window forwards its events to
-// the handlers below, named after control and event.
-class Exercice
+// the handlers below, named after control and event; the rule windows hand
+// back through fenetre_regle_finie and follow the drill by its signals.
+class Exercice : public QObject
 {
+    Q_OBJECT
+
 public:
     // Redraws of a question that repeats one of the last 20, at most.
     static constexpr int tirages_max = 1000;
@@ -93,7 +97,19 @@ public:
     // Name of the correction line's label n ("Label4".."Label8").
     static QString labl(int n);
 
+signals:
+    // A rule error opened this rule window, already shown, and the drill
+    // waits for its end. A window that was shown before learns here that
+    // it now serves the error.
+    void fenetre_regle_ouverte(FenetreRegle fenetre);
+    // The drill waits for no rule window any more: it goes on to its next
+    // question or starts a level. A rule window still busy with an earlier
+    // error has nothing left to do.
+    void exercice_poursuivi();
+
 private:
+    // Ends the wait for a rule window and says so.
+    void cesse_d_attendre();
     void montre_clavier(bool visible);
     void active_clavier(bool actif);
     void active_ok(bool actif);

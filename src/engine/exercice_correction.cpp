@@ -83,11 +83,12 @@ void Exercice::erreur_de_regle()
         if (*issue.fenetre == FenetreRegle::ReglesAddition)
             m_etat.regle_choisie = issue.regle_choisie;
         if (*issue.fenetre == FenetreRegle::RegleSoustraction)
-            m_etat.etat_soustraction = 1;
+            m_etat.etat_soustraction = EtatSoustraction::AdditionPosee;
         m_fenetre_attendue = *issue.fenetre;
         // Said before the window comes, which the screen reader then reads.
         m_vue.annonce(parole::verdict(false));
         m_vue.ouvre_fenetre(*issue.fenetre);
+        emit fenetre_regle_ouverte(*issue.fenetre);
     } else if (issue.ligne == Ligne::Addition) {
         m_vue.fixe_couleur_police(general::Panel6, couleurs::jaune);
         m_vue.fixe_couleur_police(labl(5), couleurs::jaune);

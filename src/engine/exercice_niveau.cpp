@@ -70,7 +70,7 @@ Tirage Exercice::tire_au_sort(int type_question, bool avec_retenues, int max_ave
 
 void Exercice::initialise_niveau(int niveau)
 {
-    m_fenetre_attendue.reset();
+    cesse_d_attendre();
     m_vue.ecrit_texte(general::Panel1, QString());
     m_vue.ecrit_texte(general::Panel2, QString());
     for (const QString &nom : {general::Panel1, general::Panel2, general::Label1})

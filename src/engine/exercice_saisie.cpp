@@ -108,7 +108,7 @@ void Exercice::ButtonOKClick()
 {
     // A disabled button takes no click; the subtraction exercise holds the
     // drill while it runs.
-    if (!m_ok_actif || m_etat.etat_soustraction != 0)
+    if (!m_ok_actif || m_etat.etat_soustraction != EtatSoustraction::Aucun)
         return;
     const QString reponse = m_vue.texte(cible());
     if (reponse.isEmpty() || reponse == QLatin1String("-") || reponse == curseur)

@@ -23,12 +23,17 @@ void Exercice::affiche_score()
 
 void Exercice::timer_ouiTimer()
 {
-    m_fenetre_attendue.reset();
+    cesse_d_attendre();
     m_vue.montre(general::Image_oui_faux, false);
     m_vue.arrete_minuterie(general::timer_oui);
-    if (m_etat.etat_soustraction > 0)
-        m_etat.etat_soustraction = 0;
     avant_de_poser_la_question();
+}
+
+void Exercice::cesse_d_attendre()
+{
+    m_fenetre_attendue.reset();
+    m_etat.etat_soustraction = EtatSoustraction::Aucun;
+    emit exercice_poursuivi();
 }
 
 void Exercice::fenetre_regle_finie(FenetreRegle fenetre)
@@ -46,7 +51,7 @@ void Exercice::Button10Click()
                                general::EffectLabel9, general::EffectLabel10})
         m_vue.montre(nom, false);
     // While the subtraction exercise runs, its window resumes the drill.
-    if (m_etat.etat_soustraction == 0)
+    if (m_etat.etat_soustraction == EtatSoustraction::Aucun)
         avant_de_poser_la_question();
 }
 
