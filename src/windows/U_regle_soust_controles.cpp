@@ -6,6 +6,8 @@
 
 #include "EffectLabel.h"
 #include "U_regle_soust.h"
+#include "fabrique_controles.h"
+#include "forme.h"
 #include "regle_soustraction_noms.h"
 #include "teintes.h"
 #include "toile_nette.h"
@@ -28,54 +30,13 @@ const QColor argent = teinte(couleurs::argent);
 
 const QString points = QStringLiteral(". . . . . . . . . . . .");
 
+using fabrique::nomme;
+using fabrique::police;
+
 // The yellow highlights that lie behind the rule's words and the signs.
-class Forme : public QWidget
+TForme *surlignage(QWidget *parent, const QString &nom, TForme::Contour contour)
 {
-public:
-    enum Contour { RectangleArrondi, Cercle };
-
-    Forme(QWidget *parent, Contour contour) : QWidget(parent), m_contour(contour) {}
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(jaune);
-        const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-        if (m_contour == Cercle)
-            p.drawEllipse(r);
-        else
-            p.drawRoundedRect(r, 8, 8);
-    }
-
-private:
-    Contour m_contour;
-};
-
-template <typename W>
-W *nomme(W *w, const QString &nom)
-{
-    w->setObjectName(nom);
-    return w;
-}
-
-QFont police(const char *famille, int pixels, bool gras, bool souligne = false)
-{
-    QFont f(QString::fromLatin1(famille));
-    f.setPixelSize(pixels);
-    f.setBold(gras);
-    f.setUnderline(souligne);
-    return f;
-}
-
-void couleur_du_texte(QWidget *w, const QColor &couleur)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, couleur);
-    p.setColor(QPalette::ButtonText, couleur);
-    w->setPalette(p);
+    return nomme(new TForme(parent, contour, jaune), nom);
 }
 
 // A transparent label sized to its text, whose size follows its text.
@@ -85,7 +46,7 @@ QLabel *etiquette(QWidget *parent, const QString &nom, QPoint position, const QS
     auto *l = nomme(new QLabel(parent), nom);
     l->setProperty(propriete_taille_au_texte, true);
     l->setFont(f);
-    couleur_du_texte(l, couleur);
+    fabrique::colore(l, couleur);
     l->move(position);
     l->setText(texte);
     l->adjustSize();
@@ -98,7 +59,7 @@ QLabel *etiquette_fixe(QWidget *parent, const QString &nom, const QRect &r, cons
 {
     auto *l = nomme(new QLabel(parent), nom);
     l->setFont(f);
-    couleur_du_texte(l, couleur);
+    fabrique::colore(l, couleur);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->setGeometry(r);
     l->setText(texte);
@@ -190,10 +151,10 @@ void cree_explication(QWidget *client)
     titre->setCaption(QStringLiteral("Règle n°3"));
     titre->setGeometry(15, 0, 196, 56);
 
-    nomme(new Forme(client, Forme::RectangleArrondi), Shape_reg_1)->setGeometry(52, 68, 101, 28);
-    nomme(new Forme(client, Forme::RectangleArrondi), Shape_reg_2)->setGeometry(290, 70, 68, 26);
+    surlignage(client, Shape_reg_1, TForme::Surlignage)->setGeometry(52, 68, 101, 28);
+    surlignage(client, Shape_reg_2, TForme::Surlignage)->setGeometry(290, 70, 68, 26);
     for (int k = 1; k <= 4; ++k)
-        nomme(new Forme(client, Forme::Cercle), cercle_exemple(k))->resize(17, 21);
+        surlignage(client, cercle_exemple(k), TForme::CercleSurligne)->resize(17, 21);
     for (int k = 1; k <= 4; ++k)
         accolade(client, k);
 
@@ -202,7 +163,7 @@ void cree_explication(QWidget *client)
                                  police("Comic Sans MS", 19, true), bleu);
     regle->setWordWrap(true);
     etiquette(client, Label3, {10, 120}, QStringLiteral("Exemples:"),
-              police("Comic Sans MS", 16, false, true));
+              police("Comic Sans MS", 16, false, fabrique::Style::souligne));
 
     const QFont terme = police("Arial", 19, true);
     for (int n = 1; n <= 12; ++n) {
@@ -229,12 +190,12 @@ void cree_explication(QWidget *client)
 void cree_exercice(QWidget *client)
 {
     for (const QString &cercle : {Shape_app_1, Shape_app_2})
-        nomme(new Forme(client, Forme::Cercle), cercle)->resize(17, 21);
+        surlignage(client, cercle, TForme::CercleSurligne)->resize(17, 21);
     for (int k = 5; k <= 6; ++k)
         accolade(client, k);
 
     etiquette(client, Label14, {5, 249}, QStringLiteral("Applique cette règle:"),
-              police("Comic Sans MS", 16, false, true));
+              police("Comic Sans MS", 16, false, fabrique::Style::souligne));
     const QString textes[] = {QString(), QStringLiteral("-"), QString(), QStringLiteral(" = "),
                               QStringLiteral("+"), QString(), QStringLiteral(" = "), QStringLiteral("-1")};
     for (int n = 1; n <= 8; ++n)
