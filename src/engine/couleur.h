@@ -17,6 +17,8 @@ constexpr Couleur noir{0, 0, 0};
 constexpr Couleur blanc{255, 255, 255};
 constexpr Couleur gris{128, 128, 128};
 constexpr Couleur argent{192, 192, 192};
+// The lesson's arrows lie on it, one step off the windows' own grey.
+constexpr Couleur gris_fleches{191, 191, 191};
 constexpr Couleur rouge{255, 0, 0};
 constexpr Couleur marron{128, 0, 0};
 constexpr Couleur orange{255, 128, 0};
