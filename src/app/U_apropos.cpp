@@ -3,9 +3,11 @@
 
 #include "EffectLabel.h"
 #include "Gradient.h"
+#include "fabrique_controles.h"
 #include "fenetre_annexe.h"
 #include "panneau.h"
 #include "ressources.h"
+#include "teintes.h"
 
 #include <QDesktopServices>
 #include <QLabel>
@@ -16,25 +18,18 @@ const QUrl Ta_propos::adresse_courriel(QStringLiteral("mailto:contact@tavelo.exa
 
 namespace {
 
-QFont police(int pixels, bool gras, bool italique = false)
+QFont arial(int pixels, bool gras, fabrique::Style style = fabrique::Style::droit)
 {
-    QFont f(QStringLiteral("Arial"));
-    f.setPixelSize(pixels);
-    f.setBold(gras);
-    f.setItalic(italique);
-    return f;
+    return fabrique::police("Arial", pixels, gras, style);
 }
 
 QLabel *etiquette(QWidget *parent, const char *nom, const QRect &r, const QString &texte,
                   const QColor &couleur, Qt::Alignment alignement = Qt::AlignLeft | Qt::AlignTop)
 {
-    auto *l = new QLabel(texte, parent);
-    l->setObjectName(QString::fromLatin1(nom));
+    auto *l = fabrique::nomme(new QLabel(texte, parent), nom);
     l->setGeometry(r);
-    l->setFont(police(11, true));
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, couleur);
-    l->setPalette(p);
+    l->setFont(arial(11, true));
+    fabrique::colore(l, couleur);
     l->setAlignment(alignement);
     return l;
 }
@@ -44,7 +39,7 @@ QLabel *etiquette(QWidget *parent, const char *nom, const QRect &r, const QStrin
 QLabel *lien(QWidget *parent, const char *nom, QPoint position, const QString &texte,
              const QUrl &cible)
 {
-    auto *l = etiquette(parent, nom, QRect(position, QSize(290, 16)), texte, QColor(0, 0, 255));
+    auto *l = etiquette(parent, nom, QRect(position, QSize(290, 16)), texte, teinte(couleurs::bleu));
     QFont f = l->font();
     f.setUnderline(true);
     l->setFont(f);
@@ -76,7 +71,7 @@ Ta_propos::Ta_propos(QWidget *principale) : QWidget(principale)
 {
     QWidget *client = prepare_fenetre(*this, "a_propos", QStringLiteral("A propos de\"Tavelo\""),
                                       QSize(345, 500), Cadre::SansBoutons);
-    setFont(police(11, false));
+    setFont(arial(11, false));
 
     auto *cadre = new TPanneau(client);
     cadre->setObjectName(QStringLiteral("Panel1"));
@@ -88,8 +83,8 @@ Ta_propos::Ta_propos(QWidget *principale) : QWidget(principale)
     auto *fond = new TGradient(cadre);
     fond->setObjectName(QStringLiteral("Gradient1"));
     fond->setGeometry(cadre->interieur());
-    fond->setStartColor(QColor(255, 0, 0));
-    fond->setEndColor(QColor(255, 255, 0));
+    fond->setStartColor(teinte(couleurs::rouge));
+    fond->setEndColor(teinte(couleurs::jaune));
     fond->setStyle(TGradient::gsVertical);
 
     auto *icone = new QLabel(cadre);
@@ -100,12 +95,12 @@ Ta_propos::Ta_propos(QWidget *principale) : QWidget(principale)
 
     auto *titre = new TEffectLabel(QStringLiteral("TAVELO "), cadre);
     titre->setObjectName(QStringLiteral("EffectLabel1"));
-    titre->setFont(police(24, true, true));
-    titre->setFontColor(QColor(0, 0, 255));
+    titre->setFont(arial(24, true, fabrique::Style::italique));
+    titre->setFontColor(teinte(couleurs::bleu));
     titre->setGeometry(80, 16, 142, 33);
 
-    const QColor bleu(0, 0, 255);
-    const QColor violet(128, 0, 255);
+    const QColor bleu = teinte(couleurs::bleu);
+    const QColor violet = teinte(couleurs::violet);
     const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
     etiquette(cadre, "Label_version", {87, 59, 220, 16}, texte_version(), bleu);
     // Three centred, wrapped texts; the last two are empty.

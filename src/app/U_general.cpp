@@ -4,6 +4,7 @@
 #include "barres_de_titre.h"
 #include "clavier_menu.h"
 #include "exercice.h"
+#include "fabrique_controles.h"
 #include "fenetre_aide.h"
 #include "fenetre_reimpression.h"
 #include "impression_test.h"
@@ -30,9 +31,7 @@ Tgeneral::Tgeneral(EtatPartage &etat, SourceAleatoire &hasard) : m_etat(etat), m
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
                    | Qt::WindowCloseButtonHint);
-    QFont police(QStringLiteral("Arial Narrow"));
-    police.setPixelSize(12);
-    setFont(police);
+    setFont(fabrique::police("Arial Narrow", 12, false));
 
     cree_menu();
     cree_controles();

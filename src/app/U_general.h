@@ -88,6 +88,9 @@ private:
     void cree_minuteries();
     void indexe_controles();
 
+    // The control a request of the drill names; one it lacks is a fault.
+    QObject *cible(const QString &nom) const;
+
     // Menu and behaviour (U_general.cpp).
     void cree_menu();
     void relie_exercice();

@@ -12,56 +12,55 @@
 #include "LedMatrix.h"
 #include "etiquette_auto.h"
 #include "exercice.h"
+#include "disposition_general.h"
 #include "fabrique_controles.h"
+#include "noms_general.h"
 #include "panneau.h"
+#include "teintes.h"
 
 #include <QPushButton>
 #include <QTimer>
 
 namespace {
 
-QFont arial_gras(int pixels)
-{
-    return fabrique::police("Arial", pixels, true);
-}
+using fabrique::arial_gras;
+using fabrique::nomme;
+using namespace couleurs;
+namespace dg = disposition_general;
 
 // The disabled look keeps the style's grey, so a disabled key shows it.
-QPalette avec_texte(QPalette p, const QColor &couleur)
+void couleur_du_texte(QWidget *w, Couleur couleur)
 {
-    for (const auto groupe : {QPalette::Active, QPalette::Inactive}) {
-        p.setColor(groupe, QPalette::WindowText, couleur);
-        p.setColor(groupe, QPalette::ButtonText, couleur);
-    }
-    return p;
+    fabrique::colore_actif(w, teinte(couleur));
 }
 
-void couleur_du_texte(QWidget *w, const QColor &couleur)
+// Whether the text of `w` is already `couleur` wherever couleur_du_texte
+// would set it.
+bool texte_deja(const QWidget &w, Couleur couleur)
 {
-    w->setPalette(avec_texte(w->palette(), couleur));
+    const QPalette &p = w.palette();
+    for (const auto groupe : {QPalette::Active, QPalette::Inactive})
+        for (const auto role : {QPalette::WindowText, QPalette::ButtonText})
+            if (p.color(groupe, role) != teinte(couleur))
+                return false;
+    return true;
 }
 
-template <typename W>
-W *nomme(W *w, const char *nom)
-{
-    w->setObjectName(QString::fromLatin1(nom));
-    return w;
-}
-
-TPanneau *panneau(QWidget *parent, const char *nom, const QRect &r, const QColor &fond,
-                  const QFont &f, const QColor &couleur_police, const QString &texte)
+TPanneau *panneau(QWidget *parent, const QString &nom, const QRect &r, Couleur fond,
+                  const QFont &f, Couleur couleur_police, const QString &texte)
 {
     auto *p = nomme(new TPanneau(parent), nom);
     p->setGeometry(r);
     p->setLargeurBiseau(4);
-    p->setCouleur(fond);
+    p->setCouleur(teinte(fond));
     p->setFont(f);
-    p->setCouleurPolice(couleur_police);
+    p->setCouleurPolice(teinte(couleur_police));
     p->setText(texte);
     return p;
 }
 
-EtiquetteAuto *etiquette(QWidget *parent, const char *nom, QPoint position, const QString &texte,
-                         const QFont &f, const QColor &couleur)
+EtiquetteAuto *etiquette(QWidget *parent, const QString &nom, QPoint position,
+                         const QString &texte, const QFont &f, Couleur couleur)
 {
     auto *e = nomme(new EtiquetteAuto(parent), nom);
     e->move(position);
@@ -73,7 +72,7 @@ EtiquetteAuto *etiquette(QWidget *parent, const char *nom, QPoint position, cons
 
 // A transparent label of fixed size, top-left aligned: a picture in it is
 // cropped from the bottom when the label is shortened.
-QLabel *etiquette_fixe(QWidget *parent, const char *nom, const QRect &r)
+QLabel *etiquette_fixe(QWidget *parent, const QString &nom, const QRect &r)
 {
     auto *i = nomme(new QLabel(parent), nom);
     i->setGeometry(r);
@@ -86,7 +85,7 @@ QLabel *etiquette_fixe(QWidget *parent, const char *nom, const QRect &r)
 // window's font.
 struct Touche
 {
-    const char *nom;
+    QString nom;
     QRect geometrie;
     const char *texte;
     int pixels;
@@ -94,22 +93,23 @@ struct Touche
 };
 
 const Touche touches_du_clavier[] = {
-    {"Button_", {66, 170, 45, 189}, "(-)", 43, "signe moins"},
-    {"Button7", {114, 170, 45, 45}, "7", 43, "chiffre 7"},
-    {"Button8", {162, 170, 45, 45}, "8", 43, "chiffre 8"},
-    {"Button9", {210, 170, 45, 45}, "9", 43, "chiffre 9"},
-    {"Button4", {114, 218, 45, 45}, "4", 43, "chiffre 4"},
-    {"Button5", {162, 218, 45, 45}, "5", 43, "chiffre 5"},
-    {"Button6", {210, 218, 45, 45}, "6", 43, "chiffre 6"},
-    {"Button1", {114, 266, 45, 45}, "1", 43, "chiffre 1"},
-    {"Button2", {162, 266, 45, 45}, "2", 43, "chiffre 2"},
-    {"Button3", {210, 266, 45, 45}, "3", 43, "chiffre 3"},
-    {"Button0", {114, 314, 141, 45}, "0", 43, "chiffre 0"},
-    {"ButtonOK", {258, 170, 93, 93}, "OK", 43, "valider la réponse"},
-    {"button_correction", {258, 266, 93, 93}, "effacer", 19, "effacer le dernier caractère"},
+    {general::Button_, {66, 170, 45, 189}, "(-)", 43, "signe moins"},
+    {general::chiffre(7), {114, 170, 45, 45}, "7", 43, "chiffre 7"},
+    {general::chiffre(8), {162, 170, 45, 45}, "8", 43, "chiffre 8"},
+    {general::chiffre(9), {210, 170, 45, 45}, "9", 43, "chiffre 9"},
+    {general::chiffre(4), {114, 218, 45, 45}, "4", 43, "chiffre 4"},
+    {general::chiffre(5), {162, 218, 45, 45}, "5", 43, "chiffre 5"},
+    {general::chiffre(6), {210, 218, 45, 45}, "6", 43, "chiffre 6"},
+    {general::chiffre(1), {114, 266, 45, 45}, "1", 43, "chiffre 1"},
+    {general::chiffre(2), {162, 266, 45, 45}, "2", 43, "chiffre 2"},
+    {general::chiffre(3), {210, 266, 45, 45}, "3", 43, "chiffre 3"},
+    {general::chiffre(0), {114, 314, 141, 45}, "0", 43, "chiffre 0"},
+    {general::ButtonOK, {258, 170, 93, 93}, "OK", 43, "valider la réponse"},
+    {general::button_correction, {258, 266, 93, 93}, "effacer", 19,
+     "effacer le dernier caractère"},
 };
 
-const Touche bouton_continuer = {"Button10", {472, 391, 41, 36}, "OK", 0, "continuer"};
+const Touche bouton_continuer = {general::Button10, dg::Button10, "OK", 0, "continuer"};
 
 QPushButton *touche(QWidget *parent, const Touche &t)
 {
@@ -119,8 +119,8 @@ QPushButton *touche(QWidget *parent, const Touche &t)
         b->setFont(arial_gras(t.pixels));
     // The style caches a button's bevel per palette: keys that inherit the
     // black text they need share one palette, and their bevels with it.
-    if (const QPalette noir = avec_texte(b->palette(), Qt::black); noir != b->palette())
-        b->setPalette(noir);
+    if (!texte_deja(*b, noir))
+        couleur_du_texte(b, noir);
     b->setCursor(Qt::PointingHandCursor);
     b->setFocusPolicy(Qt::NoFocus);
     b->setAccessibleName(QString::fromUtf8(t.nom_accessible));
@@ -139,8 +139,8 @@ void Tgeneral::cree_controles()
     fond->setAlign(Ancrage::alClient);
     fond->setBuffered(true);
     fond->setDirection(TGradient::gdDownRight);
-    fond->setStartColor(QColor(0, 0, 255));
-    fond->setEndColor(QColor(255, 255, 255));
+    fond->setStartColor(teinte(bleu));
+    fond->setEndColor(teinte(blanc));
     fond->setStepWidth(1);
     fond->setStyle(TGradient::gsVertical);
     // The score display lies right above the background, under every other
@@ -149,40 +149,41 @@ void Tgeneral::cree_controles()
     cree_affichage_score(client);
 
     const QFont gras48 = arial_gras(48);
-    auto *question = panneau(client, "Panel1", {66, 8, 205, 73}, QColor(192, 192, 192), font(),
-                             Qt::black, QString());
+    auto *question = panneau(client, general::Panel1, dg::Panel1, argent, font(), noir, QString());
     question->setAccessibleName(QStringLiteral("Question"));
-    etiquette(question, "Label_question", {15, 12}, QStringLiteral("-5+(-18)"), gras48, Qt::black);
-    etiquette(client, "Label1", {279, 19}, QStringLiteral("="), gras48, Qt::black);
+    etiquette(question, general::Label_question, dg::Label_question, QStringLiteral("-5+(-18)"),
+              gras48, noir);
+    etiquette(client, general::Label1, dg::Label1, QStringLiteral("="), gras48, noir);
 
-    auto *reponse = panneau(client, "Panel2", {320, 9, 89, 73}, QColor(192, 192, 192), gras48,
-                            Qt::black, QStringLiteral("-5"));
+    auto *reponse = panneau(client, general::Panel2, dg::Panel2, argent, gras48, noir,
+                            QStringLiteral("-5"));
     // Named by the answer it shows.
     reponse->setAccessibleDescription(QStringLiteral("ta réponse"));
-    etiquette_fixe(reponse, "Image_faux2", {4, 8, 80, 60})->hide();
-    auto *oui_faux = nomme(new EtiquetteAuto(client), "Image_oui_faux");
-    oui_faux->move(435, 23);
+    etiquette_fixe(reponse, general::Image_faux2, dg::Image_faux2)->hide();
+    auto *oui_faux = nomme(new EtiquetteAuto(client), general::Image_oui_faux);
+    oui_faux->move(dg::Image_oui_faux);
     oui_faux->adjustSize();
 
     // The correction line: five labels in a row on a red panel.
     const QFont gras45 = arial_gras(45);
-    auto *correction = panneau(client, "Panel6", {66, 94, 221, 69}, QColor(255, 0, 0), gras45,
-                               QColor(255, 255, 0), QStringLiteral(" "));
-    const char *termes[] = {"Label4", "Label5", "Label6", "Label7", "Label8"};
+    auto *correction = panneau(client, general::Panel6, dg::Panel6, rouge, gras45, jaune,
+                               QStringLiteral(" "));
     int gauche = 15;
-    for (int i = 0; i < 5; ++i) {
-        const QColor couleur = (i % 2 == 1) ? QColor(0, 0, 255) : QColor(255, 255, 0);
-        auto *terme = etiquette(correction, termes[i], {gauche, 8}, QString(), gras45, couleur);
+    for (int n = general::premier_terme; n <= general::dernier_terme; ++n) {
+        // The terms alternate yellow and blue, from yellow.
+        const Couleur couleur = (n - general::premier_terme) % 2 == 1 ? bleu : jaune;
+        auto *terme = etiquette(correction, general::terme(n), {gauche, 8}, QString(), gras45,
+                                couleur);
         gauche += terme->width() + 1;
     }
     correction->setAccessibleName(QStringLiteral("Correction"));
     correction->hide();
 
     // The prompt keeps its design size: its text never changes.
-    auto *invite = etiquette_fixe(client, "Label17", {175, 395, 290, 33});
+    auto *invite = etiquette_fixe(client, general::Label17, dg::Label17);
     invite->setText(QStringLiteral("Clique sur OK pour continuer:"));
     invite->setFont(arial_gras(19));
-    couleur_du_texte(invite, Qt::black);
+    couleur_du_texte(invite, noir);
     invite->hide();
 
     cree_clavier(client);
@@ -191,26 +192,25 @@ void Tgeneral::cree_controles()
     m_annonce = new TAnnonce(client);
     indexe_controles();
 
-    charge_image(QStringLiteral("Image1"), QStringLiteral("bitmap_1"));
-    charge_image(QStringLiteral("Image2"), QStringLiteral("bitmap_2"));
-    charge_image(QStringLiteral("Image7"), QStringLiteral("bitmap_19"));
-    charge_image(QStringLiteral("Image8"), QStringLiteral("bitmap_17"));
-    charge_image(QStringLiteral("Image9"), QStringLiteral("bitmap_18"));
+    charge_image(general::Image1, QStringLiteral("bitmap_1"));
+    charge_image(general::Image2, QStringLiteral("bitmap_2"));
+    charge_image(general::Image7, QStringLiteral("bitmap_19"));
+    charge_image(general::Image8, QStringLiteral("bitmap_17"));
+    charge_image(general::Image9, QStringLiteral("bitmap_18"));
 }
 
 void Tgeneral::cree_clavier(QWidget *client)
 {
     for (const Touche &t : touches_du_clavier)
         touche(client, t);
-    m_bouton_moins = client->findChild<QPushButton *>(QStringLiteral("Button_"));
+    m_bouton_moins = client->findChild<QPushButton *>(general::Button_);
     for (int chiffre = 0; chiffre < 10; ++chiffre)
-        m_chiffres[chiffre] =
-            client->findChild<QPushButton *>(QStringLiteral("Button%1").arg(chiffre));
-    m_bouton_correction = client->findChild<QPushButton *>(QStringLiteral("button_correction"));
+        m_chiffres[chiffre] = client->findChild<QPushButton *>(general::chiffre(chiffre));
+    m_bouton_correction = client->findChild<QPushButton *>(general::button_correction);
     m_bouton_correction->setToolTip(QStringLiteral("efface le dernier caractère tapé"));
 
     // The focus stays on OK for the whole question: Space and Enter submit.
-    m_bouton_ok = client->findChild<QPushButton *>(QStringLiteral("ButtonOK"));
+    m_bouton_ok = client->findChild<QPushButton *>(general::ButtonOK);
     m_bouton_ok->setFocusPolicy(Qt::StrongFocus);
     m_bouton_ok->setAutoDefault(true);
     m_bouton_ok->setDefault(true);
@@ -226,28 +226,28 @@ void Tgeneral::cree_legendes(QWidget *client)
 {
     struct Legende
     {
-        const char *nom;
+        const QString &nom;
         QRect geometrie;
         const char *texte;
-        QColor couleur;
+        Couleur couleur;
         bool ombre_grise;
     };
     const Legende legendes[] = {
-        {"EffectLabel9", {104, 116, 441, 37}, "Tu dois maintenant effectuer un test.",
-         QColor(128, 0, 0), true},
-        {"EffectLabel10", {295, 100, 193, 70}, "Zéro est neutre pour l'addition",
-         QColor(255, 0, 0), false},
+        {general::EffectLabel9, dg::EffectLabel9, "Tu dois maintenant effectuer un test.", marron,
+         true},
+        {general::EffectLabel10, dg::EffectLabel10, "Zéro est neutre pour l'addition", rouge,
+         false},
     };
     for (const Legende &l : legendes) {
         auto *e = nomme(new TEffectLabel(client), l.nom);
         e->setColourScheme(TEffectLabel::csCustom);
         e->setEffectStyle(TEffectLabel::esCustom);
         e->setDepthShadow(0);
-        e->setColourHighlight(QColor(255, 255, 0));
+        e->setColourHighlight(teinte(jaune));
         if (l.ombre_grise)
-            e->setColourShadow(QColor(128, 128, 128));
+            e->setColourShadow(teinte(gris));
         e->setFont(arial_gras(24));
-        e->setFontColor(l.couleur);
+        e->setFontColor(teinte(l.couleur));
         e->setWordWrap(true);
         e->setCaption(QString::fromUtf8(l.texte));
         e->setGeometry(l.geometrie);
@@ -257,34 +257,27 @@ void Tgeneral::cree_legendes(QWidget *client)
 
 void Tgeneral::cree_affichage_score(QWidget *client)
 {
-    etiquette_fixe(client, "Image1", {555, 20, 69, 373});
-    etiquette_fixe(client, "Image2", {573, 59, 33, 240});
-    etiquette_fixe(client, "Image9", {425, 185, 69, 20});
-    etiquette_fixe(client, "Image8", {425, 205, 69, 20});
-    etiquette_fixe(client, "Image7", {425, 225, 69, 20});
+    etiquette_fixe(client, general::Image1, dg::Image1);
+    etiquette_fixe(client, general::Image2, dg::Image2);
+    etiquette_fixe(client, general::Image9, {425, 185, 69, 20});
+    etiquette_fixe(client, general::Image8, {425, 205, 69, 20});
+    etiquette_fixe(client, general::Image7, {425, 225, 69, 20});
 
     auto *jeu = nomme(new TLedCharset(client), "LedCharset1");
-    struct Led
-    {
-        const char *nom;
-        int gauche;
-        int largeur;
-        bool espace;
-    };
-    const Led leds[] = {{"LedMatrix1", 573, 18, true},
-                        {"LedMatrix2", 591, 18, true},
-                        {"LedMatrix3", 591, 15, false}};
+    const QString *noms[] = {&general::LedMatrix1, &general::LedMatrix2, &general::LedMatrix3};
     TLedMatrix *precedente = nullptr;
-    for (const Led &l : leds) {
-        auto *led = nomme(new TLedMatrix(client), l.nom);
-        led->setBackgroundColor(QColor(0, 0, 0));
-        led->setDotOnColor(QColor(128, 255, 0));
-        led->setDotOffColor(QColor(0, 83, 0));
+    for (int i = 0; i < 3; ++i) {
+        auto *led = nomme(new TLedMatrix(client), *noms[i]);
+        led->setBackgroundColor(teinte(noir));
+        led->setDotOnColor(teinte(led_allumee));
+        led->setDotOffColor(teinte(led_eteinte));
         led->setCharSet(jeu);
         led->setMarqueeSpeed(300);
         led->setBlinkInterval(1000);
-        led->setAddSpace(l.espace);
-        led->setGeometry(l.gauche, 29, l.largeur, 21);
+        // The last cell of the chain adds no space after its character.
+        led->setAddSpace(i < 2);
+        led->setGeometry(dg::gauches_led_creation[i], dg::haut_led, dg::largeurs_led[i],
+                         dg::hauteur_led);
         if (precedente)
             precedente->setNextLed(led);
         precedente = led;
@@ -295,17 +288,16 @@ void Tgeneral::cree_minuteries()
 {
     struct Minuterie
     {
-        const char *nom;
+        const QString &nom;
         int intervalle;
         bool actif;
         QTimer **membre;
     };
-    // timer_oui's design interval; the drill sets its own before each start.
     const Minuterie minuteries[] = {
-        {"timer_oui", 300, false, &m_timer_oui},
-        {"timer_couleur", intervalles::timer_couleur, false, &m_timer_couleur},
-        {"Timer_panel_actif", intervalles::Timer_panel_actif, true, &m_timer_panel_actif},
-        {"Timer_fin_bravo", intervalles::Timer_fin_bravo, true, &m_timer_fin_bravo},
+        {general::timer_oui, intervalles::timer_oui_conception, false, &m_timer_oui},
+        {general::timer_couleur, intervalles::timer_couleur, false, &m_timer_couleur},
+        {general::Timer_panel_actif, intervalles::Timer_panel_actif, true, &m_timer_panel_actif},
+        {general::Timer_fin_bravo, intervalles::Timer_fin_bravo, true, &m_timer_fin_bravo},
     };
     for (const Minuterie &m : minuteries) {
         auto *t = nomme(new QTimer(this), m.nom);

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The drill's view: every request of the engine names a control, found by
-// name through controle(), and is applied with Qt. Unknown names are
-// ignored, as the drill never names a control the window lacks.
+// The drill's view: every request of the engine names a control
+// (noms_general.h), found by name through cible(), and is applied with Qt.
+// A name the window lacks is a programming error: it fails an assertion in
+// debug builds, and the tests' fake view refuses it.
 
 #include "U_general.h"
 
@@ -12,6 +13,7 @@
 #include "etiquette_auto.h"
 #include "panneau.h"
 #include "ressources.h"
+#include "teintes.h"
 #include "verrous_clavier.h"
 
 #include <QHash>
@@ -24,11 +26,6 @@
 #include <algorithm>
 
 namespace {
-
-QColor en_qcolor(Couleur c)
-{
-    return QColor(c.r, c.g, c.b);
-}
 
 Couleur en_couleur(const QColor &c)
 {
@@ -74,9 +71,16 @@ QObject *Tgeneral::controle(const QString &nom) const
                              nullptr);
 }
 
+QObject *Tgeneral::cible(const QString &nom) const
+{
+    QObject *o = controle(nom);
+    Q_ASSERT_X(o, "Tgeneral", qPrintable(nom));
+    return o;
+}
+
 QString Tgeneral::texte(const QString &nom) const
 {
-    const QObject *o = controle(nom);
+    const QObject *o = cible(nom);
     if (const auto *e = qobject_cast<const TEffectLabel *>(o))
         return e->caption();
     // The answer panel, read at every key, without a lookup by property name.
@@ -87,7 +91,7 @@ QString Tgeneral::texte(const QString &nom) const
 
 void Tgeneral::ecrit_texte(const QString &nom, const QString &texte)
 {
-    QObject *o = controle(nom);
+    QObject *o = cible(nom);
     if (auto *e = qobject_cast<EtiquetteAuto *>(o))
         e->ecrit(texte);
     else if (auto *l = qobject_cast<TEffectLabel *>(o))
@@ -98,7 +102,7 @@ void Tgeneral::ecrit_texte(const QString &nom, const QString &texte)
 
 void Tgeneral::montre(const QString &nom, bool visible)
 {
-    auto *w = qobject_cast<QWidget *>(controle(nom));
+    auto *w = qobject_cast<QWidget *>(cible(nom));
     if (!w)
         return;
     w->setVisible(visible);
@@ -110,30 +114,30 @@ void Tgeneral::montre(const QString &nom, bool visible)
 
 void Tgeneral::active(const QString &nom, bool actif)
 {
-    if (auto *w = qobject_cast<QWidget *>(controle(nom)))
+    if (auto *w = qobject_cast<QWidget *>(cible(nom)))
         w->setEnabled(actif);
 }
 
 QRect Tgeneral::geometrie(const QString &nom) const
 {
-    const auto *w = qobject_cast<const QWidget *>(controle(nom));
+    const auto *w = qobject_cast<const QWidget *>(cible(nom));
     return w ? w->geometry() : QRect();
 }
 
 void Tgeneral::place(const QString &nom, const QRect &geometrie)
 {
-    if (auto *w = qobject_cast<QWidget *>(controle(nom)))
+    if (auto *w = qobject_cast<QWidget *>(cible(nom)))
         w->setGeometry(geometrie);
 }
 
 void Tgeneral::couleur_fond(const QString &nom, Couleur couleur)
 {
-    QObject *o = controle(nom);
+    QObject *o = cible(nom);
     if (auto *p = qobject_cast<TPanneau *>(o)) {
-        p->setCouleur(en_qcolor(couleur));
+        p->setCouleur(teinte(couleur));
     } else if (auto *w = qobject_cast<QWidget *>(o)) {
         QPalette pal = w->palette();
-        pal.setColor(QPalette::Window, en_qcolor(couleur));
+        pal.setColor(QPalette::Window, teinte(couleur));
         w->setPalette(pal);
         w->setAutoFillBackground(true);
     }
@@ -141,7 +145,7 @@ void Tgeneral::couleur_fond(const QString &nom, Couleur couleur)
 
 Couleur Tgeneral::couleur_police(const QString &nom) const
 {
-    const QObject *o = controle(nom);
+    const QObject *o = cible(nom);
     if (const auto *p = qobject_cast<const TPanneau *>(o))
         return en_couleur(p->couleurPolice());
     if (const auto *e = qobject_cast<const TEffectLabel *>(o))
@@ -153,21 +157,21 @@ Couleur Tgeneral::couleur_police(const QString &nom) const
 
 void Tgeneral::fixe_couleur_police(const QString &nom, Couleur couleur)
 {
-    QObject *o = controle(nom);
+    QObject *o = cible(nom);
     if (auto *p = qobject_cast<TPanneau *>(o)) {
-        p->setCouleurPolice(en_qcolor(couleur));
+        p->setCouleurPolice(teinte(couleur));
     } else if (auto *e = qobject_cast<TEffectLabel *>(o)) {
-        e->setFontColor(en_qcolor(couleur));
+        e->setFontColor(teinte(couleur));
     } else if (auto *w = qobject_cast<QWidget *>(o)) {
         QPalette pal = w->palette();
-        pal.setColor(QPalette::WindowText, en_qcolor(couleur));
+        pal.setColor(QPalette::WindowText, teinte(couleur));
         w->setPalette(pal);
     }
 }
 
 void Tgeneral::taille_police(const QString &nom, int points)
 {
-    if (auto *w = qobject_cast<QWidget *>(controle(nom))) {
+    if (auto *w = qobject_cast<QWidget *>(cible(nom))) {
         QFont f = w->font();
         f.setPixelSize(pixels_de_points(points));
         w->setFont(f);
@@ -176,7 +180,7 @@ void Tgeneral::taille_police(const QString &nom, int points)
 
 void Tgeneral::centre_texte(const QString &nom)
 {
-    QObject *o = controle(nom);
+    QObject *o = cible(nom);
     if (auto *e = qobject_cast<TEffectLabel *>(o))
         e->setAlignment(Qt::AlignHCenter | (e->alignment() & Qt::AlignVertical_Mask));
     else if (auto *l = qobject_cast<QLabel *>(o))
@@ -185,19 +189,19 @@ void Tgeneral::centre_texte(const QString &nom)
 
 void Tgeneral::donne_focus(const QString &nom)
 {
-    if (auto *w = qobject_cast<QWidget *>(controle(nom)))
+    if (auto *w = qobject_cast<QWidget *>(cible(nom)))
         w->setFocus(Qt::OtherFocusReason);
 }
 
 void Tgeneral::met_devant(const QString &nom)
 {
-    if (auto *w = qobject_cast<QWidget *>(controle(nom)))
+    if (auto *w = qobject_cast<QWidget *>(cible(nom)))
         w->raise();
 }
 
 void Tgeneral::charge_image(const QString &nom, const QString &image)
 {
-    auto *l = qobject_cast<QLabel *>(controle(nom));
+    auto *l = qobject_cast<QLabel *>(cible(nom));
     if (!l)
         return;
     const QPixmap pixmap = bitmap_programme(image);
@@ -212,37 +216,37 @@ void Tgeneral::charge_image(const QString &nom, const QString &image)
 
 void Tgeneral::demarre_minuterie(const QString &nom)
 {
-    if (auto *t = qobject_cast<QTimer *>(controle(nom)))
+    if (auto *t = qobject_cast<QTimer *>(cible(nom)))
         t->start();
 }
 
 void Tgeneral::arrete_minuterie(const QString &nom)
 {
-    if (auto *t = qobject_cast<QTimer *>(controle(nom)))
+    if (auto *t = qobject_cast<QTimer *>(cible(nom)))
         t->stop();
 }
 
 void Tgeneral::intervalle_minuterie(const QString &nom, int millisecondes)
 {
-    if (auto *t = qobject_cast<QTimer *>(controle(nom)))
+    if (auto *t = qobject_cast<QTimer *>(cible(nom)))
         t->setInterval(millisecondes);
 }
 
 void Tgeneral::texte_led(const QString &nom, const QString &texte)
 {
-    if (auto *led = qobject_cast<TLedMatrix *>(controle(nom)))
+    if (auto *led = qobject_cast<TLedMatrix *>(cible(nom)))
         led->setDisplayText(texte);
 }
 
 void Tgeneral::defilement_led(const QString &nom, bool defile)
 {
-    if (auto *led = qobject_cast<TLedMatrix *>(controle(nom)))
+    if (auto *led = qobject_cast<TLedMatrix *>(cible(nom)))
         led->setMarquee(defile);
 }
 
 void Tgeneral::nom_accessible(const QString &nom, const QString &nom_lu)
 {
-    if (auto *w = qobject_cast<QWidget *>(controle(nom)))
+    if (auto *w = qobject_cast<QWidget *>(cible(nom)))
         w->setAccessibleName(nom_lu);
 }
 

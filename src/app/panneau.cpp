@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "panneau.h"
+#include "teintes.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -82,8 +83,8 @@ void TPanneau::paintEvent(QPaintEvent *)
     const QRect r = rect();
     p.fillRect(r, m_couleur);
 
-    const QColor ombre(128, 128, 128);
-    const QColor lumiere(255, 255, 255);
+    const QColor ombre = teinte(couleurs::gris);
+    const QColor lumiere = teinte(couleurs::blanc);
     QRect c = r;
     if (m_releve) {
         biseau(p, c, m_biseau, lumiere, ombre);

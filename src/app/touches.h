@@ -1,20 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "touches_virtuelles.h"
+
 #include <QtCore/qnamespace.h>
 
 // Translation of a Qt key event into the Windows virtual-key code the
-// drill's key handlers expect.
+// drill's key handlers expect (touches_virtuelles.h).
 namespace touches {
-
-// Codes the drill acts on; any other key gives aucune.
-constexpr int aucune = 0;
-constexpr int maj = 16;               // Shift
-constexpr int suppr = 46;             // Delete
-constexpr int chiffre_0 = 48;         // main row: 48..57
-constexpr int pave_0 = 96;            // numeric pad: 96..105
-constexpr int pave_moins = 109;
-constexpr int verr_num = 144;         // Num Lock
 
 // key and modifiers as Qt reports them; scan_code the native scan code,
 // read as an XKB key code when codes_xkb is true (X11 and Wayland, where

@@ -2,6 +2,7 @@
 #include "corrections.h"
 
 #include "catalogue_types.h"
+#include "noms_general.h"
 
 #include <QtGlobal>
 
@@ -15,24 +16,24 @@ using couleurs::orange;
 using couleurs::rouge;
 
 constexpr PieceLegende regle1[] = {
-    {"EffectLabel9", true, 10, false, 85, 126, 36, marron, "Règle n°1:"},
-    {"EffectLabel10", true, 10, false, 115, 151, 71, rouge, "les opposés s'éliminent"},
+    {&general::EffectLabel9, true, 10, false, 85, 126, 36, marron, "Règle n°1:"},
+    {&general::EffectLabel10, true, 10, false, 115, 151, 71, rouge, "les opposés s'éliminent"},
 };
 constexpr PieceLegende regle2[] = {
-    {"EffectLabel9", true, 10, false, 85, 126, 36, marron, "Règle n°2:"},
-    {"EffectLabel10", true, 10, false, 115, 151, 71, rouge, "les négatifs \"s'ajoutent\""},
+    {&general::EffectLabel9, true, 10, false, 85, 126, 36, marron, "Règle n°2:"},
+    {&general::EffectLabel10, true, 10, false, 115, 151, 71, rouge, "les négatifs \"s'ajoutent\""},
 };
 // "neutre" lies over the sentence's own word, 99 px from its start, in
 // another colour.
 constexpr PieceLegende zero_neutre[] = {
-    {"EffectLabel9", true, 10, true, 10, 193, 70, rouge, "Zéro est neutre pour l'addition"},
-    {"EffectLabel10", true, 10 + 99, true, 10, 77, 25, marron, "neutre", false, true},
+    {&general::EffectLabel9, true, 10, true, 10, 193, 70, rouge, "Zéro est neutre pour l'addition"},
+    {&general::EffectLabel10, true, 10 + 99, true, 10, 77, 25, marron, "neutre", false, true},
 };
 constexpr PieceLegende oppose_de_zero[] = {
-    {"EffectLabel9", false, 192, false, 336, 353, 41, orange, "l'opposé de zéro est zéro"},
+    {&general::EffectLabel9, false, 192, false, 336, 353, 41, orange, "l'opposé de zéro est zéro"},
 };
 constexpr PieceLegende calcul_mental[] = {
-    {"EffectLabel10", true, 10, true, 10, 161, 54, orange, "Erreur de calcul mental!", true},
+    {&general::EffectLabel10, true, 10, true, 10, 161, 54, orange, "Erreur de calcul mental!", true},
 };
 
 struct Regle

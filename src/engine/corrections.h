@@ -25,7 +25,7 @@ constexpr int taille_legende = 18;
 // panel's top.
 struct PieceLegende
 {
-    const char *controle;
+    const QString *controle; // general::EffectLabel9 or EffectLabel10
     bool gauche_depuis_panneau;
     int gauche;
     bool haut_depuis_panneau;

@@ -4,6 +4,7 @@
 #include "generateur.h"
 
 #include <QChar>
+#include <QObject>
 #include <QString>
 
 #include <optional>
@@ -15,8 +16,13 @@ enum class Legende;
 enum class FenetreRegle;
 
 // Timer intervals of the main window, in milliseconds. The window creates
-// its timers with them; the drill sets timer_oui again before each start.
+// its timers with them.
 namespace intervalles {
+// The right-answer pause: the window's design gives timer_oui 300 ms, and
+// the drill sets 250 ms before each start, which is what the pupil waits.
+// The window keeps the design value at creation, so that the timer reads
+// as designed until its first start.
+constexpr int timer_oui_conception = 300;
 constexpr int timer_oui = 250;
 constexpr int Timer_panel_actif = 500;
 constexpr int timer_couleur = 1000;
@@ -27,9 +33,12 @@ constexpr int Timer_fin_bravo = 5000;
 // correction, score display and the passage between levels. It reads and
 // writes the shared state, drives the window through its view and draws
 // from the program's one random source. The window forwards its events to
-// the handlers below, named after control and event.
-class Exercice
+// the handlers below, named after control and event; the rule windows hand
+// back through fenetre_regle_finie and follow the drill by its signals.
+class Exercice : public QObject
 {
+    Q_OBJECT
+
 public:
     // Redraws of a question that repeats one of the last 20, at most.
     static constexpr int tirages_max = 1000;
@@ -50,8 +59,9 @@ public:
     void button_correctionClick();
     void Timer_panel_actifTimer();
     void ButtonOKClick();
-    // Key releases as Windows virtual-key codes: digits 48..57 and 96..105,
-    // Delete 46, numeric-pad minus 109; Num Lock 144 and Shift 16.
+    // Key releases as Windows virtual-key codes (touches_virtuelles.h):
+    // digits of the main row and of the pad, Delete, the pad's minus; Num
+    // Lock and Shift.
     void ButtonOKKeyUp(int code);
     void FormKeyUp(int code);
 
@@ -87,7 +97,19 @@ public:
     // Name of the correction line's label n ("Label4".."Label8").
     static QString labl(int n);
 
+signals:
+    // A rule error opened this rule window, already shown, and the drill
+    // waits for its end. A window that was shown before learns here that
+    // it now serves the error.
+    void fenetre_regle_ouverte(FenetreRegle fenetre);
+    // The drill waits for no rule window any more: it goes on to its next
+    // question or starts a level. A rule window still busy with an earlier
+    // error has nothing left to do.
+    void exercice_poursuivi();
+
 private:
+    // Ends the wait for a rule window and says so.
+    void cesse_d_attendre();
     void montre_clavier(bool visible);
     void active_clavier(bool actif);
     void active_ok(bool actif);

@@ -6,6 +6,8 @@
 #include "catalogue_types.h"
 #include "corrections.h"
 #include "etat_partage.h"
+#include "niveaux.h"
+#include "noms_general.h"
 #include "parole.h"
 #include "presentation.h"
 #include "vue_exercice.h"
@@ -20,7 +22,7 @@ void Exercice::corrige_reponse()
 {
     const int type = m_etat.type_question;
     const int m = std::max(std::abs(m_etat.operande1), std::abs(m_etat.operande2));
-    const QString a = m_vue.texte(QStringLiteral("Panel2"));
+    const QString a = m_vue.texte(general::Panel2);
 
     // The typing rule lets only canonical integers through, so equal texts
     // mean equal numbers.
@@ -47,18 +49,18 @@ void Exercice::corrige_reponse()
         ++m_etat.rang_question;
         ++m_etat.score;
         affiche_score();
-        m_vue.charge_image(QStringLiteral("Image_oui_faux"), QStringLiteral("bitmap_13"));
-        m_vue.montre(QStringLiteral("Image_oui_faux"), true);
-        m_vue.intervalle_minuterie(QStringLiteral("timer_oui"), intervalles::timer_oui);
-        m_vue.demarre_minuterie(QStringLiteral("timer_oui"));
+        m_vue.charge_image(general::Image_oui_faux, QStringLiteral("bitmap_13"));
+        m_vue.montre(general::Image_oui_faux, true);
+        m_vue.intervalle_minuterie(general::timer_oui, intervalles::timer_oui);
+        m_vue.demarre_minuterie(general::timer_oui);
         m_vue.annonce(parole::verdict(true));
         return;
     }
 
-    m_etat.score = 3 * m_etat.score / 4;
+    m_etat.score = niveaux::score_apres_erreur_de_calcul(m_etat.score);
     affiche_score();
     montre_faux();
-    m_vue.couleur_fond(QStringLiteral("Panel6"), couleurs::rouge);
+    m_vue.couleur_fond(general::Panel6, couleurs::rouge);
     for (int n = 4; n <= 6; ++n)
         m_vue.fixe_couleur_police(labl(n), couleurs::jaune);
     ligne_addition();
@@ -74,20 +76,21 @@ void Exercice::erreur_de_regle()
     active_ok(false);
     montre_faux();
 
-    // Below a score of 10 (before the penalty) a type with a rule window
-    // opens it instead of showing the line.
+    // A beginner (judged on the score before the penalty) meets a type's
+    // rule window instead of its correction line.
     const IssueErreurRegle &issue = issue_erreur_regle(type);
-    if (issue.fenetre && m_etat.score < 10) {
+    if (issue.fenetre && m_etat.score < niveaux::score_confirme) {
         if (*issue.fenetre == FenetreRegle::ReglesAddition)
             m_etat.regle_choisie = issue.regle_choisie;
         if (*issue.fenetre == FenetreRegle::RegleSoustraction)
-            m_etat.etat_soustraction = 1;
+            m_etat.etat_soustraction = EtatSoustraction::AdditionPosee;
         m_fenetre_attendue = *issue.fenetre;
         // Said before the window comes, which the screen reader then reads.
         m_vue.annonce(parole::verdict(false));
         m_vue.ouvre_fenetre(*issue.fenetre);
+        emit fenetre_regle_ouverte(*issue.fenetre);
     } else if (issue.ligne == Ligne::Addition) {
-        m_vue.fixe_couleur_police(QStringLiteral("Panel6"), couleurs::jaune);
+        m_vue.fixe_couleur_police(general::Panel6, couleurs::jaune);
         m_vue.fixe_couleur_police(labl(5), couleurs::jaune);
         ligne_addition();
         affiche_legende(issue.legende);
@@ -98,17 +101,17 @@ void Exercice::erreur_de_regle()
         annonce_correction(issue.legende);
     }
 
-    m_etat.score /= 2;
+    m_etat.score = niveaux::score_apres_erreur_de_regle(m_etat.score);
     affiche_score();
     ++m_etat.erreurs[type];
 }
 
 void Exercice::montre_faux()
 {
-    m_vue.charge_image(QStringLiteral("Image_faux2"), QStringLiteral("bitmap_5"));
-    m_vue.montre(QStringLiteral("Image_faux2"), true);
-    m_vue.charge_image(QStringLiteral("Image_oui_faux"), QStringLiteral("bitmap_14"));
-    m_vue.montre(QStringLiteral("Image_oui_faux"), true);
+    m_vue.charge_image(general::Image_faux2, QStringLiteral("bitmap_5"));
+    m_vue.montre(general::Image_faux2, true);
+    m_vue.charge_image(general::Image_oui_faux, QStringLiteral("bitmap_14"));
+    m_vue.montre(general::Image_oui_faux, true);
 }
 
 void Exercice::ligne_addition()
@@ -127,7 +130,7 @@ void Exercice::ligne_addition()
     int largeur = 30;
     for (int n = 4; n <= 6; ++n)
         largeur += m_vue.geometrie(labl(n)).width();
-    fixe_largeur(m_vue, QStringLiteral("Panel6"), largeur);
+    fixe_largeur(m_vue, general::Panel6, largeur);
     montre_ligne();
 }
 
@@ -153,22 +156,22 @@ void Exercice::ligne_soustraction()
         fixe_gauche(m_vue, labl(n), n == 4 ? 10 : bord_droit(m_vue.geometrie(labl(n - 1))));
         largeur += m_vue.geometrie(labl(n)).width();
     }
-    fixe_largeur(m_vue, QStringLiteral("Panel6"), largeur);
-    m_vue.demarre_minuterie(QStringLiteral("timer_couleur"));
+    fixe_largeur(m_vue, general::Panel6, largeur);
+    m_vue.demarre_minuterie(general::timer_couleur);
     montre_ligne();
 }
 
 void Exercice::montre_ligne()
 {
-    for (const char *nom : {"Panel6", "Label17", "Button10"})
-        m_vue.montre(QString::fromLatin1(nom), true);
+    for (const QString &nom : {general::Panel6, general::Label17, general::Button10})
+        m_vue.montre(nom, true);
 }
 
 void Exercice::affiche_legende(Legende legende)
 {
-    const QRect panneau = m_vue.geometrie(QStringLiteral("Panel6"));
+    const QRect panneau = m_vue.geometrie(general::Panel6);
     for (const PieceLegende &piece : pieces(legende)) {
-        const QString nom = QString::fromLatin1(piece.controle);
+        const QString &nom = *piece.controle;
         const int gauche = piece.gauche + (piece.gauche_depuis_panneau ? bord_droit(panneau) : 0);
         const int haut = piece.haut + (piece.haut_depuis_panneau ? panneau.top() : 0);
         m_vue.place(nom, QRect(gauche, haut, piece.largeur, piece.hauteur));

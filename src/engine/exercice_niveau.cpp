@@ -4,8 +4,10 @@
 
 #include "aleatoire.h"
 #include "catalogue_types.h"
+#include "disposition_general.h"
 #include "etat_partage.h"
 #include "niveaux.h"
+#include "noms_general.h"
 #include "parole.h"
 #include "presentation.h"
 #include "questionnaire.h"
@@ -20,8 +22,16 @@ using namespace vue_outils;
 
 namespace {
 
-const QString leds[] = {QStringLiteral("LedMatrix1"), QStringLiteral("LedMatrix2"),
-                        QStringLiteral("LedMatrix3")};
+const QString *const leds[] = {&general::LedMatrix1, &general::LedMatrix2, &general::LedMatrix3};
+
+// Moves the three LED cells and sets their scrolling.
+void place_leds(VueExercice &vue, const std::array<int, 3> &gauches, bool defile)
+{
+    for (int i = 0; i < 3; ++i) {
+        fixe_gauche(vue, *leds[i], gauches[i]);
+        vue.defilement_led(*leds[i], defile);
+    }
+}
 
 // Position in the history of the most recent appearance of a text (1 is
 // the newest), or one past the end when the text is not there.
@@ -48,7 +58,7 @@ Exercice::Exercice(EtatPartage &etat, VueExercice &vue, SourceAleatoire &hasard)
 
 QString Exercice::labl(int n)
 {
-    return QStringLiteral("Label%1").arg(n);
+    return general::terme(n);
 }
 
 Tirage Exercice::tire_au_sort(int type_question, bool avec_retenues, int max_avec_calcul,
@@ -60,22 +70,25 @@ Tirage Exercice::tire_au_sort(int type_question, bool avec_retenues, int max_ave
 
 void Exercice::initialise_niveau(int niveau)
 {
-    m_fenetre_attendue.reset();
-    m_vue.ecrit_texte(QStringLiteral("Panel1"), QString());
-    m_vue.ecrit_texte(QStringLiteral("Panel2"), QString());
-    for (const char *nom : {"Panel1", "Panel2", "Label1"})
-        m_vue.montre(QString::fromLatin1(nom), true);
-    fixe_gauche(m_vue, QStringLiteral("Label_question"), 15);
-    for (const char *nom : {"Panel6", "Label17", "EffectLabel9", "EffectLabel10", "Button10"})
-        m_vue.montre(QString::fromLatin1(nom), false);
+    cesse_d_attendre();
+    m_vue.ecrit_texte(general::Panel1, QString());
+    m_vue.ecrit_texte(general::Panel2, QString());
+    for (const QString &nom : {general::Panel1, general::Panel2, general::Label1})
+        m_vue.montre(nom, true);
+    fixe_gauche(m_vue, general::Label_question, disposition_general::marge_question);
+    for (const QString &nom : {general::Panel6, general::Label17, general::EffectLabel9,
+                               general::EffectLabel10, general::Button10})
+        m_vue.montre(nom, false);
     montre_clavier(true);
-    QRect oui = m_vue.geometrie(QStringLiteral("Image_oui_faux"));
-    oui.moveTo(bord_droit(m_vue.geometrie(QStringLiteral("Panel2"))) + 30, 30);
-    m_vue.place(QStringLiteral("Image_oui_faux"), oui);
-    m_vue.montre(QStringLiteral("Image_oui_faux"), false);
+    QRect oui = m_vue.geometrie(general::Image_oui_faux);
+    oui.moveTo(bord_droit(m_vue.geometrie(general::Panel2)) + disposition_general::ecart_oui_faux,
+               disposition_general::haut_oui_faux_niveau);
+    m_vue.place(general::Image_oui_faux, oui);
+    m_vue.montre(general::Image_oui_faux, false);
     // The blink of a correction line hidden above stops with it.
-    for (const char *minuterie : {"timer_oui", "Timer_fin_bravo", "timer_couleur"})
-        m_vue.arrete_minuterie(QString::fromLatin1(minuterie));
+    for (const QString &minuterie :
+         {general::timer_oui, general::Timer_fin_bravo, general::timer_couleur})
+        m_vue.arrete_minuterie(minuterie);
 
     if (niveau == 0) {
         m_vue.sauve_etat_clavier();
@@ -85,19 +98,15 @@ void Exercice::initialise_niveau(int niveau)
     }
 
     const Niveau &n = niveaux::niveau(niveau);
-    m_vue.charge_image(QStringLiteral("Image1"), QString::fromLatin1(n.jauge));
-    m_vue.charge_image(QStringLiteral("Image2"), QString::fromLatin1(n.cache_jauge));
-    m_vue.charge_image(QStringLiteral("Image7"), QString::fromLatin1(n.image7));
-    m_vue.charge_image(QStringLiteral("Image8"), QString::fromLatin1(n.image8));
-    m_vue.charge_image(QStringLiteral("Image9"), QString::fromLatin1(n.image9));
+    m_vue.charge_image(general::Image1, QString::fromLatin1(n.jauge));
+    m_vue.charge_image(general::Image2, QString::fromLatin1(n.cache_jauge));
+    m_vue.charge_image(general::Image7, QString::fromLatin1(n.image7));
+    m_vue.charge_image(general::Image8, QString::fromLatin1(n.image8));
+    m_vue.charge_image(general::Image9, QString::fromLatin1(n.image9));
     // Two digits: the third cell lies over the second (undoes the banner).
-    const std::array<int, 3> gauches{574, 592, 592};
-    for (int i = 0; i < 3; ++i) {
-        fixe_gauche(m_vue, leds[i], gauches[i]);
-        m_vue.defilement_led(leds[i], false);
-    }
+    place_leds(m_vue, disposition_general::gauches_led_niveau, false);
     if (niveau == 1)
-        m_vue.montre(QStringLiteral("EffectLabel9"), false);
+        m_vue.montre(general::EffectLabel9, false);
     prepare_etat_niveau(m_etat, m_hasard, niveau);
     affiche_score();
     avant_de_poser_la_question();
@@ -106,45 +115,44 @@ void Exercice::initialise_niveau(int niveau)
 
 void Exercice::avant_de_poser_la_question()
 {
-    const bool fin_de_niveau = m_etat.score == 20 && m_etat.niveau < 3;
-    const bool fin_du_jeu = m_etat.score == 40;
-    if (fin_de_niveau || fin_du_jeu) {
+    const Niveau &niveau = niveaux::niveau(m_etat.niveau);
+    const bool fin = m_etat.score == niveau.score_final;
+    const bool fin_de_niveau = fin && niveau.numero < niveaux::dernier;
+    const bool fin_du_jeu = fin && niveau.numero == niveaux::dernier;
+    if (fin) {
         // The three cells side by side, "BRAVO " running through the chain.
-        const std::array<int, 3> gauches{565, 583, 601};
-        for (int i = 0; i < 3; ++i) {
-            fixe_gauche(m_vue, leds[i], gauches[i]);
-            m_vue.defilement_led(leds[i], true);
-        }
-        m_vue.texte_led(leds[0], QStringLiteral("BRAVO "));
+        place_leds(m_vue, disposition_general::gauches_led_bravo, true);
+        m_vue.texte_led(general::LedMatrix1, QStringLiteral("BRAVO "));
         m_vue.annonce(parole::fin_de_niveau(fin_du_jeu ? message_final() : QStringList()));
     } else {
         pose_la_question();
     }
 
     if (fin_de_niveau)
-        m_vue.demarre_minuterie(QStringLiteral("Timer_fin_bravo"));
+        m_vue.demarre_minuterie(general::Timer_fin_bravo);
 
     if (fin_du_jeu) {
-        m_vue.ecrit_texte(QStringLiteral("Label_question"), message_final().first());
-        fixe_largeur(m_vue, QStringLiteral("Panel1"),
-                     m_vue.geometrie(QStringLiteral("Label_question")).width() + 30);
+        m_vue.ecrit_texte(general::Label_question, message_final().first());
+        fixe_largeur(m_vue, general::Panel1,
+                     m_vue.geometrie(general::Label_question).width()
+                         + 2 * disposition_general::marge_question);
         montre_clavier(false);
-        m_vue.montre(QStringLiteral("Label1"), false);
-        m_vue.montre(QStringLiteral("Panel2"), false);
-        m_vue.taille_police(QStringLiteral("EffectLabel10"), 18);
-        m_vue.place(QStringLiteral("EffectLabel10"), QRect(84, 116, 441, 37));
-        m_vue.ecrit_texte(QStringLiteral("EffectLabel10"), message_final().last());
-        m_vue.montre(QStringLiteral("EffectLabel10"), true);
+        m_vue.montre(general::Label1, false);
+        m_vue.montre(general::Panel2, false);
+        m_vue.taille_police(general::EffectLabel10, 18);
+        m_vue.place(general::EffectLabel10, disposition_general::message_final);
+        m_vue.ecrit_texte(general::EffectLabel10, message_final().last());
+        m_vue.montre(general::EffectLabel10, true);
     }
 }
 
 void Exercice::pose_la_question()
 {
-    m_vue.montre(QStringLiteral("Image_faux2"), false);
-    m_vue.charge_image(QStringLiteral("Image_oui_faux"), QStringLiteral("bitmap_13"));
+    m_vue.montre(general::Image_faux2, false);
+    m_vue.charge_image(general::Image_oui_faux, QStringLiteral("bitmap_13"));
 
     // A used-up series gives way to a new one from the adapted weights.
-    if ((m_etat.rang_question == 21 && m_etat.niveau < 3) || m_etat.rang_question == 41) {
+    if (m_etat.rang_question == niveaux::niveau(m_etat.niveau).longueur_serie + 1) {
         modifie_repartition(m_etat);
         m_etat.questionnaire = elabore_questionnaire(m_etat, m_hasard, m_etat.repartition,
                                                      m_etat.niveau);
@@ -154,9 +162,9 @@ void Exercice::pose_la_question()
 
     tire_question_nouvelle();
 
-    // From a score of 10 on, one negative first operand in two goes bare.
-    // The draw is made whatever the operand's sign.
-    if (m_etat.score > 9) {
+    // Past the beginner's scores, one negative first operand in two goes
+    // bare. The draw is made whatever the operand's sign.
+    if (m_etat.score >= niveaux::score_confirme) {
         const double u = m_hasard.u();
         if (u < 0.5 && m_etat.operande1 < 0)
             m_etat.texte_question = presentation::question(
@@ -171,13 +179,13 @@ void Exercice::pose_la_question()
 
     met_en_page_question();
 
-    m_vue.demarre_minuterie(QStringLiteral("Timer_panel_actif"));
-    m_vue.couleur_fond(QStringLiteral("Panel2"), couleurs::argent);
-    m_vue.fixe_couleur_police(QStringLiteral("Panel2"), couleurs::noir);
-    m_vue.ecrit_texte(QStringLiteral("Panel2"), QString());
+    m_vue.demarre_minuterie(general::Timer_panel_actif);
+    m_vue.couleur_fond(general::Panel2, couleurs::argent);
+    m_vue.fixe_couleur_police(general::Panel2, couleurs::noir);
+    m_vue.ecrit_texte(general::Panel2, QString());
     active_clavier(true);
     active_ok(true);
-    m_vue.donne_focus(QStringLiteral("ButtonOK"));
+    m_vue.donne_focus(general::ButtonOK);
     m_vue.annonce(parole::question(m_etat.texte_question));
 }
 
@@ -187,7 +195,7 @@ void Exercice::tire_question_nouvelle()
     // last 20. A type with 20 questions or fewer under the current limits
     // can have them all in the history: after tirages_max draws, the one
     // whose last appearance is the oldest is kept.
-    const bool debutant = m_etat.score < 10;
+    const bool debutant = m_etat.score < niveaux::score_confirme;
     const int absent = Tableau<TexteQuestion, 20>::taille + 1;
     Tirage retenu;
     QString texte_retenu;
@@ -220,13 +228,14 @@ void Exercice::pousse_dans_historique(const QString &texte)
 void Exercice::met_en_page_question()
 {
     // Each piece of the question line follows the previous one's right edge.
-    m_vue.ecrit_texte(QStringLiteral("Label_question"), m_etat.texte_question);
-    fixe_largeur(m_vue, QStringLiteral("Panel1"),
-                 m_vue.geometrie(QStringLiteral("Label_question")).width() + 30);
-    fixe_gauche(m_vue, QStringLiteral("Label1"),
-                bord_droit(m_vue.geometrie(QStringLiteral("Panel1"))) + 10);
-    fixe_gauche(m_vue, QStringLiteral("Panel2"),
-                bord_droit(m_vue.geometrie(QStringLiteral("Label1"))) + 10);
-    fixe_gauche(m_vue, QStringLiteral("Image_oui_faux"),
-                bord_droit(m_vue.geometrie(QStringLiteral("Panel2"))) + 30);
+    m_vue.ecrit_texte(general::Label_question, m_etat.texte_question);
+    fixe_largeur(m_vue, general::Panel1,
+                 m_vue.geometrie(general::Label_question).width()
+                     + 2 * disposition_general::marge_question);
+    fixe_gauche(m_vue, general::Label1,
+                bord_droit(m_vue.geometrie(general::Panel1)) + 10);
+    fixe_gauche(m_vue, general::Panel2,
+                bord_droit(m_vue.geometrie(general::Label1)) + 10);
+    fixe_gauche(m_vue, general::Image_oui_faux,
+                bord_droit(m_vue.geometrie(general::Panel2)) + disposition_general::ecart_oui_faux);
 }

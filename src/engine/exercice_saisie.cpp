@@ -4,6 +4,8 @@
 #include "exercice.h"
 
 #include "etat_partage.h"
+#include "noms_general.h"
+#include "touches_virtuelles.h"
 #include "vue_exercice.h"
 
 #include <QStringList>
@@ -13,22 +15,16 @@ namespace {
 const QString curseur = QStringLiteral("_");
 
 // The sign and digit keys with the eraser; ButtonOK goes its own way.
-const QStringList &touches()
+const QStringList &touches_du_clavier()
 {
     static const QStringList noms = [] {
-        QStringList n{QStringLiteral("Button_"), QStringLiteral("button_correction")};
+        QStringList n{general::Button_, general::button_correction};
         for (int chiffre = 0; chiffre <= 9; ++chiffre)
-            n << QStringLiteral("Button%1").arg(chiffre);
+            n << general::chiffre(chiffre);
         return n;
     }();
     return noms;
 }
-
-// Virtual-key codes at key release.
-constexpr int touche_suppr = 46;
-constexpr int touche_moins_pave = 109;
-constexpr int touche_shift = 16;
-constexpr int touche_verr_num = 144;
 
 } // namespace
 
@@ -39,27 +35,27 @@ QString Exercice::cible() const
 
 void Exercice::montre_clavier(bool visible)
 {
-    for (const QString &nom : touches())
+    for (const QString &nom : touches_du_clavier())
         m_vue.montre(nom, visible);
-    m_vue.montre(QStringLiteral("ButtonOK"), visible);
+    m_vue.montre(general::ButtonOK, visible);
 }
 
 void Exercice::active_clavier(bool actif)
 {
-    for (const QString &nom : touches())
+    for (const QString &nom : touches_du_clavier())
         m_vue.active(nom, actif);
 }
 
 void Exercice::active_ok(bool actif)
 {
     m_ok_actif = actif;
-    m_vue.active(QStringLiteral("ButtonOK"), actif);
+    m_vue.active(general::ButtonOK, actif);
 }
 
 void Exercice::ecrire(QChar s)
 {
-    m_vue.donne_focus(QStringLiteral("ButtonOK"));
-    m_vue.arrete_minuterie(QStringLiteral("Timer_panel_actif"));
+    m_vue.donne_focus(general::ButtonOK);
+    m_vue.arrete_minuterie(general::Timer_panel_actif);
 
     const QString avant = m_vue.texte(cible());
     QString texte = avant == curseur ? QString() : avant;
@@ -94,12 +90,12 @@ void Exercice::Button_Click()
 
 void Exercice::button_correctionClick()
 {
-    m_vue.donne_focus(QStringLiteral("ButtonOK"));
+    m_vue.donne_focus(general::ButtonOK);
     QString texte = m_vue.texte(cible()).left(3);
     texte.chop(1);
     if (texte.isEmpty()) {
         texte = curseur;
-        m_vue.demarre_minuterie(QStringLiteral("Timer_panel_actif"));
+        m_vue.demarre_minuterie(general::Timer_panel_actif);
     }
     m_vue.ecrit_texte(cible(), texte);
 }
@@ -113,7 +109,7 @@ void Exercice::ButtonOKClick()
 {
     // A disabled button takes no click; the subtraction exercise holds the
     // drill while it runs.
-    if (!m_ok_actif || m_etat.etat_soustraction != 0)
+    if (!m_ok_actif || m_etat.etat_soustraction != EtatSoustraction::Aucun)
         return;
     const QString reponse = m_vue.texte(cible());
     if (reponse.isEmpty() || reponse == QLatin1String("-") || reponse == curseur)
@@ -128,18 +124,18 @@ void Exercice::ButtonOKKeyUp(int code)
     // while it is enabled.
     if (!m_ok_actif)
         return;
-    if (code >= 48 && code <= 57)
-        Button_chiffreClick(QChar(u'0' + (code - 48)));
-    else if (code >= 96 && code <= 105)
-        Button_chiffreClick(QChar(u'0' + (code - 96)));
-    else if (code == touche_suppr)
+    if (code >= touches::chiffre_0 && code <= touches::chiffre_0 + 9)
+        Button_chiffreClick(QChar(u'0' + (code - touches::chiffre_0)));
+    else if (code >= touches::pave_0 && code <= touches::pave_0 + 9)
+        Button_chiffreClick(QChar(u'0' + (code - touches::pave_0)));
+    else if (code == touches::suppr)
         button_correctionClick();
-    else if (code == touche_moins_pave)
+    else if (code == touches::pave_moins)
         Button_Click();
 }
 
 void Exercice::FormKeyUp(int code)
 {
-    if (code == touche_verr_num || code == touche_shift)
+    if (code == touches::verr_num || code == touches::maj)
         m_vue.force_verrous_clavier();
 }

@@ -131,7 +131,7 @@ void modifie_repartition(EtatPartage &etat)
 void prepare_etat_niveau(EtatPartage &etat, SourceAleatoire &hasard, int niveau)
 {
     etat.panneau_actif = QStringLiteral("panel2");
-    etat.etat_soustraction = 0;
+    etat.etat_soustraction = EtatSoustraction::Aucun;
     if (niveau == 0) {
         hasard.seme_depuis_horloge();
         etat.charge_valeurs_de_depart();

@@ -14,17 +14,12 @@
 #include <optional>
 #include <utility>
 
-using namespace noms_regle;
+using namespace regle_soust;
 
 RegleSoustraction::RegleSoustraction(EtatPartage &etat, SourceAleatoire &hasard,
                                      VueRegleSoustraction &vue)
     : m_etat(etat), m_hasard(hasard), m_vue(vue)
 {
-}
-
-QString RegleSoustraction::bouton(int k)
-{
-    return nom("Button_rep_%1", k);
 }
 
 void RegleSoustraction::FormShow()
@@ -34,20 +29,20 @@ void RegleSoustraction::FormShow()
     m_vue.fixe_hauteur_exterieure(hauteur_explication);
     for (int k = 1; k <= 4; ++k)
         fixe_largeur(bouton(k), largeur_additions);
-    m_vue.montre(QStringLiteral("Button_OK1"), true);
-    m_exercice_en_cours = m_etat.etat_soustraction != 0;
-    if (m_etat.etat_soustraction == 1)
+    m_vue.montre(Button_OK1, true);
+    m_exercice_en_cours = m_etat.etat_soustraction != EtatSoustraction::Aucun;
+    if (m_etat.etat_soustraction == EtatSoustraction::AdditionPosee)
         textes_exercice();
     m_nb_exemples = 0;
     deux_nouveaux_exemples();
     ajuste_positions_applications();
     affiche_application();
-    montre_tout({"Image1", "Image3"}, false);
+    montre_tout({Image1, Image3}, false);
 }
 
 void RegleSoustraction::deux_nouveaux_exemples()
 {
-    const bool exercice = m_etat.etat_soustraction != 0;
+    const bool exercice = m_etat.etat_soustraction != EtatSoustraction::Aucun;
     // Drawing the first example may advance the count: read it again.
     Exemple premier = choisir_exemple(exercice, m_nb_exemples);
     Exemple second = choisir_exemple(exercice, m_nb_exemples, premier);
@@ -186,9 +181,8 @@ void RegleSoustraction::ajuste_rangee(int rang)
 {
     const int x = 6 * (rang - 1);
     const int premiere_accolade = 2 * rang - 1;
-    const Ligne ligne{QStringLiteral("Label_ex_%1"), x + 1, rang == 1 ? 122 : 177,
-                      nom("Shape_ex_%1", premiere_accolade), nom("Shape_ex_%1", premiere_accolade + 1),
-                      premiere_accolade};
+    const Ligne ligne{exemple, x + 1, rang == 1 ? 122 : 177, cercle_exemple(premiere_accolade),
+                      cercle_exemple(premiere_accolade + 1), premiere_accolade};
     aligne(ligne, 102);
     ajuste_ligne_commentaire(5 * (rang - 1) + 1, premiere_accolade, m_etat_explications == 3);
 }
@@ -196,9 +190,10 @@ void RegleSoustraction::ajuste_rangee(int rang)
 void RegleSoustraction::affiche_explications()
 {
     const int n = m_etat_explications;
-    for (const char *forme : {"Shape_reg_1", "Shape_reg_2", "Shape_ex_1", "Shape_ex_2",
-                              "Shape_ex_3", "Shape_ex_4"})
-        m_vue.montre(QString::fromLatin1(forme), n >= 1);
+    for (const QString &forme : {Shape_reg_1, Shape_reg_2})
+        m_vue.montre(forme, n >= 1);
+    for (int k = 1; k <= 4; ++k)
+        m_vue.montre(cercle_exemple(k), n >= 1);
     for (int k = 1; k <= 4; ++k)
         montre_accolade(k, n >= 2);
     for (int c : {1, 3, 4, 6, 8, 9})
@@ -222,12 +217,10 @@ void RegleSoustraction::BitBtn_exemplesClick()
 
 void RegleSoustraction::Button_OK1Click()
 {
-    if (veille())
-        return;
-    if (m_etat.etat_soustraction == 0) {
+    if (m_etat.etat_soustraction == EtatSoustraction::Aucun) {
         m_vue.ferme();
         return;
     }
-    m_vue.montre(QStringLiteral("Button_OK1"), false);
+    m_vue.montre(Button_OK1, false);
     m_vue.fixe_hauteur_exterieure(hauteur_exercice);
 }

@@ -23,15 +23,13 @@ struct Exemple
 // The logic of the subtraction rule window, without widgets. Its upper part
 // states the rule "Pour soustraire un nombre, on ajoute le nombre opposé"
 // with two worked examples that the pupil renews and annotates in stages.
-// Opened by a rule error (etat_soustraction 1), its lower part makes the
-// pupil apply the rule to the question answered wrongly, a - b, in two
-// stages: choose the addition a + (-b) among four, then its value among
-// four. etat_soustraction is the state of that exercise:
-//   0 no exercise, 1 first stage posed, 2 first stage wrong at the first
-//   try, 3 posed again with the first hint, 4 wrong at a later try,
-//   6 first stage right, 7 second stage wrong, 9 second stage right.
-// It writes nothing of the shared state but etat_soustraction; score and
-// statistics were counted before the window opened.
+// Opened by a rule error (etat_soustraction AdditionPosee), its lower part
+// makes the pupil apply the rule to the question answered wrongly, a - b,
+// in two stages: choose the addition a + (-b) among four, then its value
+// among four. etat_soustraction is the step of that exercise
+// (EtatSoustraction). It writes nothing of the shared state but
+// etat_soustraction; score and statistics were counted before the window
+// opened.
 class RegleSoustraction
 {
 public:
@@ -74,31 +72,26 @@ public:
     void corrige_addition(int k);
     void Button_OK2Click();
 
-    // Called while the window is shown, to follow changes made from
-    // outside: see exercice_retire, and a rule error while the window
-    // already shows the explanation alone, whose exercise is then posed.
-    // Returns true when the window closed.
-    bool veille();
-    // When the exercise on show was withdrawn from outside (a level
-    // restarted, the drill resumed by another window), the window closes,
-    // since the drill has moved on. Returns true when it did.
-    bool exercice_retire();
+    // What the drill tells the window while it is shown. A rule error asks
+    // for the exercise: posed at once when the window shows the
+    // explanation alone (a showing poses it otherwise).
+    void erreur_de_regle();
+    // The drill went on (its next question, a level restarted): an
+    // exercise still on show is withdrawn and the window closes.
+    void exercice_poursuivi();
 
     int etat_explications() const { return m_etat_explications; }
     int nb_exemples() const { return m_nb_exemples; }
     int disposition_application() const { return m_disposition_application; }
 
-    // Name of answer button k, "Button_rep_" + k.
-    static QString bouton(int k);
-
 private:
-    // A line "a - b = a + (-b)": six labels named by a pattern from their
+    // A line "a - b = a + (-b)": six labels of a numbered family from their
     // first number, the circles behind the two signs and the first of its
     // two brackets (under the minus sign and the term it takes, under the
     // plus sign and the opposite).
     struct Ligne
     {
-        QString etiquettes;
+        QString (*etiquette)(int);
         int premiere;
         int haut;
         QString cercle_moins;
@@ -118,7 +111,7 @@ private:
     void ajuste_ligne_commentaire(int premier_commentaire, int accolade, bool complete);
     void montre_accolade(int k, bool visible);
     void place_accolade(int k, const QString &signe, const QString &terme);
-    void montre_tout(std::initializer_list<const char *> noms, bool visible);
+    void montre_tout(std::initializer_list<QString> noms, bool visible);
     void montre_boutons(bool visible);
     // Hides the answer buttons whose value another shown button already
     // bears, the right one kept; true when one was hidden.

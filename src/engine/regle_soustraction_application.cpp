@@ -12,7 +12,7 @@
 
 #include <QSet>
 
-using namespace noms_regle;
+using namespace regle_soust;
 
 namespace {
 
@@ -51,25 +51,19 @@ void RegleSoustraction::textes_exercice()
 
 void RegleSoustraction::ajuste_positions_applications()
 {
-    aligne(Ligne{QStringLiteral("Label_app_%1"), 1, 253, QStringLiteral("Shape_app_1"),
-                 QStringLiteral("Shape_app_2"), 5},
-           182);
+    aligne(Ligne{app, 1, 253, Shape_app_1, Shape_app_2, 5}, 182);
     fixe_gauche(app(7), droite(app(6)));
     fixe_gauche(app(8), droite(app(7)));
 
     const QRect egal = m_vue.geometrie(app(4));
     const QRect second = m_vue.geometrie(app(6));
-    const QString croix_premier = QStringLiteral("Image3");
-    const QString croix_second = QStringLiteral("Image1");
-    fixe_gauche(croix_premier,
-                egal.x() + (egal.width() + 21 - m_vue.geometrie(croix_premier).width()) / 2);
-    fixe_gauche(croix_second,
-                second.x() + (second.width() - m_vue.geometrie(croix_second).width()) / 2);
-    fixe_gauche(QStringLiteral("Label_faux"), droite(croix_second) + 10);
+    fixe_gauche(Image3, egal.x() + (egal.width() + 21 - m_vue.geometrie(Image3).width()) / 2);
+    fixe_gauche(Image1, second.x() + (second.width() - m_vue.geometrie(Image1).width()) / 2);
+    fixe_gauche(Label_faux, droite(Image1) + 10);
 
     place_grille(droite(app(3)) + 30, largeur_additions);
     const QRect r3 = m_vue.geometrie(bouton(3));
-    deplace(QStringLiteral("Label1"), r3.x() + 88, r3.y() + 8);
+    deplace(Label1, r3.x() + 88, r3.y() + 8);
 
     ajuste_ligne_commentaire(11, 5, m_disposition_application == 3);
 }
@@ -85,17 +79,17 @@ void RegleSoustraction::place_grille(int gauche, int ecart)
     deplace(bouton(4), gauche + ecart, t + 14);
 }
 
-void RegleSoustraction::montre_tout(std::initializer_list<const char *> noms, bool visible)
+void RegleSoustraction::montre_tout(std::initializer_list<QString> noms, bool visible)
 {
-    for (const char *n : noms)
-        m_vue.montre(QString::fromLatin1(n), visible);
+    for (const QString &n : noms)
+        m_vue.montre(n, visible);
 }
 
 void RegleSoustraction::montre_boutons(bool visible)
 {
     for (int k = 1; k <= 4; ++k)
         m_vue.montre(bouton(k), visible);
-    m_vue.montre(QStringLiteral("Label1"), visible);
+    m_vue.montre(Label1, visible);
 }
 
 void RegleSoustraction::affiche_application()
@@ -110,19 +104,19 @@ void RegleSoustraction::affiche_application()
     };
 
     switch (m_etat.etat_soustraction) {
-    case 0:
-        montre_tout({"Label14", "Shape_app_1", "Shape_app_2", "Button_OK2"}, false);
+    case EtatSoustraction::Aucun:
+        montre_tout({Label14, Shape_app_1, Shape_app_2, Button_OK2}, false);
         montre_app(1, 8, false);
         montre_accolade(5, false);
         montre_accolade(6, false);
         montre_coms({11, 12, 13, 14, 15}, false);
         montre_boutons(false);
         break;
-    case 1:
-        montre_tout({"Label14"}, true);
+    case EtatSoustraction::AdditionPosee:
+        montre_tout({Label14}, true);
         montre_app(1, 4, true);
         montre_app(5, 8, false);
-        montre_tout({"Label_faux", "Shape_app_1", "Shape_app_2", "Button_OK2"}, false);
+        montre_tout({Label_faux, Shape_app_1, Shape_app_2, Button_OK2}, false);
         montre_accolade(5, false);
         montre_accolade(6, false);
         montre_coms({11, 12, 13, 14, 15}, false);
@@ -131,37 +125,37 @@ void RegleSoustraction::affiche_application()
         montre_boutons(true);
         cache_doublons(addition_juste);
         break;
-    case 2:
+    case EtatSoustraction::AdditionFausse:
         m_disposition_application = 2;
         montre_app(1, 4, true);
         m_vue.ecrit_texte(app(4), QStringLiteral(" = "));
         montre_app(5, 6, false);
-        montre_tout({"Label_faux", "Button_OK2", "Image1", "Image3"}, false);
+        montre_tout({Label_faux, Button_OK2, Image1, Image3}, false);
         montre_accolade(6, false);
-        montre_tout({"Shape_app_1"}, true);
+        montre_tout({Shape_app_1}, true);
         montre_accolade(5, true);
         montre_coms({11, 13}, true);
         affiche_boutons();
-        m_etat.etat_soustraction = 3;
+        m_etat.etat_soustraction = EtatSoustraction::AdditionAvecIndice;
         break;
-    case 3:
-        montre_tout({"Label14", "Shape_app_1", "Shape_app_2", "Button_OK2"}, true);
+    case EtatSoustraction::AdditionAvecIndice:
+        montre_tout({Label14, Shape_app_1, Shape_app_2, Button_OK2}, true);
         montre_app(1, 6, true);
         montre_app(7, 8, false);
-        montre_tout({"Label_faux", "Image1", "Image3"}, false);
+        montre_tout({Label_faux, Image1, Image3}, false);
         montre_accolade(5, false);
         montre_accolade(6, false);
         montre_coms({11, 12, 13, 14, 15}, false);
         affiche_boutons();
         break;
-    case 4:
-        montre_tout({"Label14"}, true);
+    case EtatSoustraction::AdditionEncoreFausse:
+        montre_tout({Label14}, true);
         montre_app(1, 4, true);
         m_vue.ecrit_texte(app(4), QStringLiteral(" = "));
         montre_app(5, 8, false);
-        montre_tout({"Label_faux", "Shape_app_2", "Button_OK2", "Image1", "Image3"}, false);
+        montre_tout({Label_faux, Shape_app_2, Button_OK2, Image1, Image3}, false);
         montre_accolade(6, false);
-        montre_tout({"Shape_app_1"}, true);
+        montre_tout({Shape_app_1}, true);
         montre_accolade(5, true);
         affiche_boutons();
         // The layout puts the candidates back on their fixed places.
@@ -192,7 +186,7 @@ void RegleSoustraction::melange_boutons()
 // and the buttons stay on their fixed places.
 void RegleSoustraction::affiche_boutons()
 {
-    const int juste = m_etat.etat_soustraction >= 6 ? valeur_juste : addition_juste;
+    const int juste = seconde_etape(m_etat.etat_soustraction) ? valeur_juste : addition_juste;
     montre_boutons(true);
     if (!cache_doublons(juste))
         melange_boutons();
@@ -216,9 +210,7 @@ bool RegleSoustraction::cache_doublons(int juste)
 
 void RegleSoustraction::Button_repClick(int k)
 {
-    if (exercice_retire())
-        return;
-    if (m_etat.etat_soustraction >= 6)
+    if (seconde_etape(m_etat.etat_soustraction))
         corrige_addition(k);
     else
         corrige_soustraction(k);
@@ -237,11 +229,11 @@ void RegleSoustraction::corrige_soustraction(int k)
     const bool second_change = k == 3 || k == 4;
     m_vue.ecrit_texte(app(4), QStringLiteral(" = ") + nombre(premier_change ? -a : a));
     m_vue.ecrit_texte(app(6), nombre(second_change ? -b : b));
-    m_vue.ecrit_texte(QStringLiteral("Label_faux"),
+    m_vue.ecrit_texte(Label_faux,
                       k == addition_juste ? QStringLiteral("EXACT!") : QStringLiteral("FAUX!"));
-    m_vue.montre(QStringLiteral("Label_faux"), true);
-    m_vue.montre(QStringLiteral("Image3"), premier_change);
-    m_vue.montre(QStringLiteral("Image1"), !second_change);
+    m_vue.montre(Label_faux, true);
+    m_vue.montre(Image3, premier_change);
+    m_vue.montre(Image1, !second_change);
 
     // Every answer of this stage annotates the examples further.
     if (m_etat_explications == 2)
@@ -250,29 +242,29 @@ void RegleSoustraction::corrige_soustraction(int k)
         m_etat_explications = 2;
     affiche_explications();
 
-    int &etat = m_etat.etat_soustraction;
+    EtatSoustraction &etat = m_etat.etat_soustraction;
     if (k != addition_juste) {
-        if (etat == 1)
-            etat = 2;
-        else if (etat == 3)
-            etat = 4;
+        if (etat == EtatSoustraction::AdditionPosee)
+            etat = EtatSoustraction::AdditionFausse;
+        else if (etat == EtatSoustraction::AdditionAvecIndice)
+            etat = EtatSoustraction::AdditionEncoreFausse;
     } else {
         // The hint shown is completed with the addition's side.
         if (m_vue.est_montre(commentaire(11))) {
             m_vue.montre(commentaire(14), true);
             montre_accolade(6, true);
-            m_vue.montre(QStringLiteral("Shape_app_2"), true);
+            m_vue.montre(Shape_app_2, true);
         }
         if (m_vue.est_montre(commentaire(12)))
             m_vue.montre(commentaire(15), true);
-        etat = 6;
+        etat = EtatSoustraction::AdditionJuste;
     }
 
     ajuste_positions_applications();
-    fixe_gauche(QStringLiteral("Button_OK2"), m_vue.geometrie(QStringLiteral("Label_faux")).x() + 90);
+    fixe_gauche(Button_OK2, m_vue.geometrie(Label_faux).x() + 90);
     for (int n : {4, 5, 6})
         m_vue.montre(app(n), true);
-    m_vue.montre(QStringLiteral("Button_OK2"), true);
+    m_vue.montre(Button_OK2, true);
     montre_boutons(false);
 }
 
@@ -281,37 +273,34 @@ void RegleSoustraction::corrige_addition(int k)
     const QString choix = m_vue.texte(bouton(k));
     m_vue.ecrit_texte(app(8), choix);
     if (choix == m_vue.texte(bouton(valeur_juste))) {
-        m_vue.ecrit_texte(QStringLiteral("Label_faux"), QStringLiteral("EXACT!"));
-        m_etat.etat_soustraction = 9;
+        m_vue.ecrit_texte(Label_faux, QStringLiteral("EXACT!"));
+        m_etat.etat_soustraction = EtatSoustraction::ValeurJuste;
     } else {
         const QRect valeur = m_vue.geometrie(app(8));
-        const QString croix = QStringLiteral("Image1");
-        fixe_gauche(croix, valeur.x() + (valeur.width() - m_vue.geometrie(croix).width()) / 2);
-        m_vue.montre(croix, true);
-        m_vue.ecrit_texte(QStringLiteral("Label_faux"), QStringLiteral("FAUX!"));
-        m_etat.etat_soustraction = 7;
+        fixe_gauche(Image1, valeur.x() + (valeur.width() - m_vue.geometrie(Image1).width()) / 2);
+        m_vue.montre(Image1, true);
+        m_vue.ecrit_texte(Label_faux, QStringLiteral("FAUX!"));
+        m_etat.etat_soustraction = EtatSoustraction::ValeurFausse;
     }
-    fixe_gauche(QStringLiteral("Label_faux"), droite(app(8)) + 10);
-    fixe_gauche(QStringLiteral("Button_OK2"), droite(QStringLiteral("Label_faux")) + 10);
+    fixe_gauche(Label_faux, droite(app(8)) + 10);
+    fixe_gauche(Button_OK2, droite(Label_faux) + 10);
     m_vue.montre(app(8), true);
-    montre_tout({"Label_faux", "Button_OK2"}, true);
+    montre_tout({Label_faux, Button_OK2}, true);
     montre_boutons(false);
 }
 
 void RegleSoustraction::Button_OK2Click()
 {
-    if (exercice_retire())
-        return;
     const int a = m_etat.operande1;
     const int b = m_etat.operande2;
     switch (m_etat.etat_soustraction) {
-    case 2:
-    case 3:
-    case 4:
+    case EtatSoustraction::AdditionFausse:
+    case EtatSoustraction::AdditionAvecIndice:
+    case EtatSoustraction::AdditionEncoreFausse:
         affiche_application();
         break;
-    case 6:
-    case 7:
+    case EtatSoustraction::AdditionJuste:
+    case EtatSoustraction::ValeurFausse:
         fixe_gauche(app(7), droite(app(6)));
         fixe_gauche(app(8), droite(app(7)));
         m_vue.ecrit_texte(bouton(1), nombre(a + b));
@@ -322,13 +311,13 @@ void RegleSoustraction::Button_OK2Click()
             fixe_largeur(bouton(k), 40);
         // Label_app_8, hidden, still holds the value chosen last.
         place_grille(droite(app(8)) + 20, 50);
-        fixe_gauche(QStringLiteral("Label1"), m_vue.geometrie(bouton(3)).x() + 50);
-        montre_tout({"Label_faux", "Button_OK2"}, false);
+        fixe_gauche(Label1, m_vue.geometrie(bouton(3)).x() + 50);
+        montre_tout({Label_faux, Button_OK2}, false);
         m_vue.montre(app(7), true);
-        montre_tout({"Label_app_8", "Image1"}, false);
+        montre_tout({app(8), Image1}, false);
         affiche_boutons();
         break;
-    case 9:
+    case EtatSoustraction::ValeurJuste:
         m_exercice_en_cours = false;
         m_vue.reprend_exercice();
         m_vue.ferme();
@@ -338,21 +327,17 @@ void RegleSoustraction::Button_OK2Click()
     }
 }
 
-bool RegleSoustraction::veille()
+void RegleSoustraction::erreur_de_regle()
 {
-    if (exercice_retire())
-        return true;
     // Showing a window already shown does not show it again.
-    if (!m_exercice_en_cours && m_etat.etat_soustraction == 1)
+    if (!m_exercice_en_cours && m_etat.etat_soustraction == EtatSoustraction::AdditionPosee)
         FormShow();
-    return false;
 }
 
-bool RegleSoustraction::exercice_retire()
+void RegleSoustraction::exercice_poursuivi()
 {
-    if (!m_exercice_en_cours || m_etat.etat_soustraction != 0)
-        return false;
+    if (!m_exercice_en_cours)
+        return;
     m_exercice_en_cours = false;
     m_vue.ferme();
-    return true;
 }

@@ -10,14 +10,14 @@
 
 #include <algorithm>
 
-using namespace noms_regle;
+using namespace regle_soust;
 
 // Labels: first term, minus, subtracted term, " = " and the first term,
 // plus, opposite. The equals label follows the subtracted term with no gap
 // of its own, since its text begins with a blank.
 void RegleSoustraction::aligne(const Ligne &ligne, int gauche)
 {
-    const auto etiquette = [&ligne](int i) { return ligne.etiquettes.arg(ligne.premiere + i); };
+    const auto etiquette = [&ligne](int i) { return ligne.etiquette(ligne.premiere + i); };
     deplace(etiquette(0), gauche, ligne.haut);
     for (int i = 1; i < 6; ++i) {
         const int ecart = i == 3 ? 0 : 7;
@@ -31,27 +31,27 @@ void RegleSoustraction::aligne(const Ligne &ligne, int gauche)
     place_accolade(ligne.accolade + 1, etiquette(4), etiquette(5));
 }
 
-// Bracket k: ticks Image_gk and Image_dk, bar Image_k, from under the sign
-// to under the term's last column.
+// Bracket k: its ticks and its bar, from under the sign to under the term's
+// last column.
 void RegleSoustraction::place_accolade(int k, const QString &signe, const QString &terme)
 {
     const QRect s = m_vue.geometrie(signe);
     const QRect t = m_vue.geometrie(terme);
-    const QString g = nom("Image_g%1", k);
-    const QString d = nom("Image_d%1", k);
+    const QString g = tiret_gauche(k);
+    const QString d = tiret_droit(k);
     deplace(g, s.x() - 3, s.y() + 21);
     deplace(d, droite(terme) + 1, t.y() + 21);
     const int gauche = m_vue.geometrie(g).x();
-    QRect barre = m_vue.geometrie(nom("Image_%1", k));
-    barre.moveTo(gauche, s.y() + 25);
-    barre.setWidth(m_vue.geometrie(d).x() - gauche + 2);
-    m_vue.place(nom("Image_%1", k), barre);
+    QRect r = m_vue.geometrie(barre(k));
+    r.moveTo(gauche, s.y() + 25);
+    r.setWidth(m_vue.geometrie(d).x() - gauche + 2);
+    m_vue.place(barre(k), r);
 }
 
 void RegleSoustraction::montre_accolade(int k, bool visible)
 {
-    for (const char *modele : {"Image_g%1", "Image_d%1", "Image_%1"})
-        m_vue.montre(nom(modele, k), visible);
+    for (const QString &morceau : {tiret_gauche(k), tiret_droit(k), barre(k)})
+        m_vue.montre(morceau, visible);
 }
 
 // Comments c .. c+4: "pour soustraire b", " à a", the dots, "j'ajoute -b",
@@ -60,8 +60,8 @@ void RegleSoustraction::montre_accolade(int k, bool visible)
 // there, with "pour soustraire b" just before it.
 void RegleSoustraction::ajuste_ligne_commentaire(int c, int accolade, bool complete)
 {
-    const QRect barre_moins = m_vue.geometrie(nom("Image_%1", accolade));
-    const QRect barre_plus = m_vue.geometrie(nom("Image_%1", accolade + 1));
+    const QRect barre_moins = m_vue.geometrie(barre(accolade));
+    const QRect barre_plus = m_vue.geometrie(barre(accolade + 1));
     const int haut = barre_moins.y() + 3;
     const int fin_barre = barre_moins.x() + barre_moins.width() + 1;
     const QString pour = commentaire(c);

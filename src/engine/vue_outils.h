@@ -13,13 +13,6 @@ inline void fixe_gauche(VueExercice &vue, const QString &controle, int gauche)
     vue.place(controle, r);
 }
 
-inline void fixe_haut(VueExercice &vue, const QString &controle, int haut)
-{
-    QRect r = vue.geometrie(controle);
-    r.moveTop(haut);
-    vue.place(controle, r);
-}
-
 inline void fixe_largeur(VueExercice &vue, const QString &controle, int largeur)
 {
     QRect r = vue.geometrie(controle);

@@ -40,7 +40,7 @@ QJsonObject etat_en_json(const EtatPartage &e)
         {"texte_resultat", e.texte_resultat.texte()},
         {"dernieres_questions", liste(e.dernieres_questions)},
         {"panneau_actif", e.panneau_actif.texte()},
-        {"etat_soustraction", e.etat_soustraction},
+        {"etat_soustraction", static_cast<int>(e.etat_soustraction)},
         {"regle_choisie", e.regle_choisie},
         {"repartition", liste(e.repartition)},
         {"reussites", liste(e.reussites)},
@@ -86,7 +86,9 @@ QString fixe_variable(EtatPartage &e, const QString &nom, const QString &valeur)
         *t.texte = valeur;
         return {};
     }
-    // The values the program itself can hold.
+    // The values the program itself can hold. The exercise's step is set by
+    // its number, written back below.
+    int etape_soustraction = static_cast<int>(e.etat_soustraction);
     const struct
     {
         const char *nom;
@@ -101,7 +103,7 @@ QString fixe_variable(EtatPartage &e, const QString &nom, const QString &valeur)
         {"operande1", &e.operande1, -100, 100},
         {"operande2", &e.operande2, -100, 100},
         {"resultat", &e.resultat, -200, 200},
-        {"etat_soustraction", &e.etat_soustraction, 0, 9},
+        {"etat_soustraction", &etape_soustraction, 0, 9},
         {"regle_choisie", &e.regle_choisie, 1, 2},
         {"max_avec_calcul", &e.max_avec_calcul, 2, 100},
         {"max_sans_calcul", &e.max_sans_calcul, 1, 99},
@@ -114,6 +116,7 @@ QString fixe_variable(EtatPartage &e, const QString &nom, const QString &valeur)
             return QStringLiteral("%1 takes a whole number from %2 to %3, not %4")
                 .arg(n).arg(entier.min).arg(entier.max).arg(valeur);
         *entier.variable = v;
+        e.etat_soustraction = static_cast<EtatSoustraction>(etape_soustraction);
         return {};
     }
     return QStringLiteral("no variable %1 can be set").arg(nom);

@@ -8,6 +8,27 @@
 
 using TexteQuestion = ChaineCourte<15>;
 
+// The step of the subtraction rule window's exercise, which makes the pupil
+// turn a - b into a + (-b) among four additions (first stage), then find
+// its value among four numbers (second stage). The numbers are those the
+// state is dumped and set with; 5 and 8 name no step.
+enum class EtatSoustraction : int {
+    Aucun = 0,                // no exercise: the window opened from the menu
+    AdditionPosee = 1,        // a rule error opened it; first stage, first try
+    AdditionFausse = 2,       // first try wrong; OK poses it with the first hint
+    AdditionAvecIndice = 3,   // posed again with the first hint
+    AdditionEncoreFausse = 4, // a later try wrong; OK poses it with the second hint
+    AdditionJuste = 6,        // first stage right; OK poses the second stage
+    ValeurFausse = 7,         // second stage wrong; OK poses it again
+    ValeurJuste = 9,          // second stage right; OK ends the exercise
+};
+
+// From the right addition on, the buttons offer values.
+constexpr bool seconde_etape(EtatSoustraction e)
+{
+    return e >= EtatSoustraction::AdditionJuste;
+}
+
 // The variables every window of the program shares for the run. One
 // instance, owned by the application and handed by reference to whoever
 // reads or writes it. Everything starts at zero, false or empty; the start
@@ -27,7 +48,7 @@ struct EtatPartage
     TexteQuestion texte_resultat;
     Tableau<TexteQuestion, 20> dernieres_questions; // most recent first
     TexteQuestion panneau_actif;
-    int etat_soustraction = 0;
+    EtatSoustraction etat_soustraction = EtatSoustraction::Aucun;
     int regle_choisie = 0;
 
     // The adaptive engine.

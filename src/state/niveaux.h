@@ -23,6 +23,22 @@ namespace niveaux {
 
 constexpr int dernier = 3;
 
+// From this score on the pupil is past the beginner's stage: operands up
+// to 19 with carries, a negative first operand written bare one time in
+// two, and a rule error shows its correction line instead of a rule window.
+constexpr int score_confirme = 10;
+
+// What an error leaves of the score: a mental-calculation error (right
+// sign, wrong count) costs a quarter of it, a broken sign rule half.
+constexpr int score_apres_erreur_de_calcul(int score)
+{
+    return 3 * score / 4;
+}
+constexpr int score_apres_erreur_de_regle(int score)
+{
+    return score / 2;
+}
+
 // n in 1..3.
 const Niveau &niveau(int n);
 

@@ -77,7 +77,6 @@ class TMarsCaption : public QWidget
     Q_PROPERTY(QFont ApplicationNameFont READ applicationNameFont WRITE setApplicationNameFont)
     Q_PROPERTY(QFont CaptionFont READ captionFont WRITE setCaptionFont)
     Q_PROPERTY(int NumColors READ numColors WRITE setNumColors)
-    Q_PROPERTY(bool AutoSize READ autoSize WRITE setAutoSize)
     Q_PROPERTY(QString Caption READ caption)
 
 public:
@@ -105,8 +104,6 @@ public:
     void setCaptionFont(const QFont &police);
     int numColors() const { return m_nb_couleurs; }
     void setNumColors(int n) { change(m_nb_couleurs, n); }
-    bool autoSize() const { return m_auto_size; }
-    void setAutoSize(bool valeur) { change(m_auto_size, valeur); }
 
     // The window's caption as the bar writes it.
     QString caption() const { return m_legende; }
@@ -185,7 +182,6 @@ private:
     QFont m_police_application;
     QFont m_police_legende;
     int m_nb_couleurs = 64;
-    bool m_auto_size = false;
 
     QString m_legende;
     Qt::WindowFlags m_drapeaux_avant; // the window's flags before the take-over

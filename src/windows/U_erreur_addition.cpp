@@ -9,6 +9,7 @@
 #include "fleche.h"
 #include "forme.h"
 #include "vue_exercice.h"
+#include "teintes.h"
 
 #include <QCloseEvent>
 #include <QLabel>
@@ -20,15 +21,7 @@ namespace {
 constexpr int pixels_ligne_du_haut = 40;
 constexpr int pixels_unites = 27;
 
-QColor en_qcolor(Couleur c)
-{
-    return QColor(c.r, c.g, c.b);
-}
-
-QFont arial_gras(int pixels)
-{
-    return fabrique::police("Arial", pixels, true);
-}
+using fabrique::arial_gras;
 
 // Sets a label's font size in points; its size follows its text.
 void redimensionne(QLabel *etiquette, int points)
@@ -47,7 +40,7 @@ Terreur_addition::Terreur_addition(const ContexteFenetre &contexte)
                                       QStringLiteral("ERREUR D'ADDITION!!!"), QSize(551, 283),
                                       Cadre::SansBoutons);
     QPalette fond = palette();
-    fond.setColor(QPalette::Window, QColor(192, 192, 192));
+    fond.setColor(QPalette::Window, teinte(couleurs::argent));
     setPalette(fond);
 
     cree_grille(client);
@@ -110,7 +103,7 @@ void Terreur_addition::cree_controles(QWidget *client)
     invite->setObjectName(QStringLiteral("EffectLabel2"));
     invite->setGeometry(24, 66, 129, 65);
     invite->setFont(arial_gras(24));
-    invite->setFontColor(QColor(255, 0, 0));
+    invite->setFontColor(teinte(couleurs::rouge));
     invite->setGraduateFrom(palette().color(QPalette::WindowText));
     invite->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 
@@ -138,7 +131,7 @@ void Terreur_addition::FormShow()
     m_demonstration.commence(m_etat.operande1, m_etat.operande2);
     for (const int n : m_numeros) {
         QLabel *l = labl(n);
-        fabrique::colore(l, en_qcolor(m_demonstration.couleur(n)));
+        fabrique::colore(l, teinte(m_demonstration.couleur(n)));
         l->setText(m_demonstration.texte(n));
         l->adjustSize();
     }

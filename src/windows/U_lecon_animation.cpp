@@ -10,10 +10,10 @@
 
 namespace {
 
-using teintes::noir;
-using teintes::bleu;
-using teintes::rouge;
-using teintes::jaune;
+const QColor noir = teinte(couleurs::noir);
+const QColor bleu = teinte(couleurs::bleu);
+const QColor rouge = teinte(couleurs::rouge);
+const QColor jaune = teinte(couleurs::jaune);
 
 } // namespace
 

@@ -16,13 +16,11 @@
 
 namespace {
 
-using teintes::noir;
-using teintes::bleu;
-using teintes::rouge;
-using teintes::jaune;
-// The arrows are drawn on this grey, one step off the window's own grey.
-const QColor gris_des_fleches(191, 191, 191);
-const QColor &gris_fenetre = teintes::argent;
+const QColor noir = teinte(couleurs::noir);
+const QColor bleu = teinte(couleurs::bleu);
+const QColor rouge = teinte(couleurs::rouge);
+const QColor jaune = teinte(couleurs::jaune);
+const QColor gris_fenetre = teinte(couleurs::argent);
 
 using fabrique::police;
 
@@ -50,7 +48,7 @@ QLabel *image(QWidget *parent, const QString &nom, const QRect &geometrie)
 QPixmap dessine_fleche(bool pied_a_droite)
 {
     QPixmap fleche = toile_nette(QSize(11, 15));
-    fleche.fill(gris_des_fleches);
+    fleche.fill(teinte(couleurs::gris_fleches));
     QPainter p(&fleche);
     p.setPen(Qt::NoPen);
     p.setBrush(jaune);

@@ -5,6 +5,7 @@
 
 #include "U_options.h"
 #include "catalogue_types.h"
+#include "fabrique_controles.h"
 #include "teintes.h"
 
 #include <QCheckBox>
@@ -17,8 +18,8 @@
 
 namespace {
 
-using teintes::jaune;
-using teintes::lime;
+const QColor jaune = teinte(couleurs::jaune);
+const QColor lime = teinte(couleurs::lime);
 
 // The type rows: one line per type id, the additions in the left column
 // and the subtractions of the same shape beside them.
@@ -27,12 +28,7 @@ constexpr int pas_des_lignes = 22;
 constexpr int hauteur_ligne = 20;
 constexpr int largeur_champ = 28;
 
-template <typename W>
-W *nomme(W *w, const QString &nom)
-{
-    w->setObjectName(nom);
-    return w;
-}
+using fabrique::nomme;
 
 QLabel *etiquette(QWidget *parent, const QString &nom, const QString &texte, const QRect &r,
                   Qt::Alignment alignement = Qt::AlignLeft)
@@ -95,9 +91,7 @@ QFont gras(QFont f)
 
 void Toptions::cree_controles(QWidget *client)
 {
-    QFont police(QStringLiteral("MS Sans Serif"));
-    police.setPixelSize(11);
-    setFont(police);
+    setFont(fabrique::police("MS Sans Serif", 11, false));
 
     cree_composition(client);
     cree_maxima(client);

@@ -17,9 +17,9 @@
 
 namespace {
 
-using teintes::bleu;
-using teintes::rouge;
-using teintes::jaune;
+const QColor bleu = teinte(couleurs::bleu);
+const QColor rouge = teinte(couleurs::rouge);
+const QColor jaune = teinte(couleurs::jaune);
 
 QFont comic(int pixels, bool gras = true)
 {

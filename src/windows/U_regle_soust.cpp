@@ -4,19 +4,14 @@
 #include "etat_partage.h"
 #include "exercice.h"
 #include "fenetre_annexe.h"
+#include "regle_soustraction_noms.h"
 #include "vue_exercice.h"
 
 #include <QCloseEvent>
 #include <QPushButton>
 #include <QShowEvent>
-#include <QTimer>
 
-namespace {
-
-// Often enough that a pupil never sees a stale exercise after a restart.
-constexpr int intervalle_veille = 100;
-
-} // namespace
+using namespace regle_soust;
 
 Tregle_soust::Tregle_soust(const ContexteFenetre &contexte)
     : QWidget(contexte.principale),
@@ -28,27 +23,36 @@ Tregle_soust::Tregle_soust(const ContexteFenetre &contexte)
     cree_controles_regle_soust(client);
     m_controles.indexe(*client);
     relie_boutons();
-
-    m_veille = new QTimer(this);
-    m_veille->setObjectName(QStringLiteral("veille"));
-    m_veille->setInterval(intervalle_veille);
-    connect(m_veille, &QTimer::timeout, this, [this] { m_regle.veille(); });
+    suit_exercice();
 }
 
 void Tregle_soust::relie_boutons()
 {
-    const auto relie = [this](const char *nom, void (RegleSoustraction::*clic)()) {
-        auto *b = qobject_cast<QPushButton *>(controle(QString::fromLatin1(nom)));
+    const auto relie = [this](const QString &nom, void (RegleSoustraction::*clic)()) {
+        auto *b = qobject_cast<QPushButton *>(controle(nom));
         connect(b, &QPushButton::clicked, this, [this, clic] { (m_regle.*clic)(); });
     };
-    relie("BitBtn_exemples", &RegleSoustraction::BitBtn_exemplesClick);
-    relie("BitBtn_explic", &RegleSoustraction::BitBtn_explicClick);
-    relie("Button_OK1", &RegleSoustraction::Button_OK1Click);
-    relie("Button_OK2", &RegleSoustraction::Button_OK2Click);
+    relie(BitBtn_exemples, &RegleSoustraction::BitBtn_exemplesClick);
+    relie(BitBtn_explic, &RegleSoustraction::BitBtn_explicClick);
+    relie(Button_OK1, &RegleSoustraction::Button_OK1Click);
+    relie(Button_OK2, &RegleSoustraction::Button_OK2Click);
     for (int k = 1; k <= 4; ++k) {
-        auto *b = qobject_cast<QPushButton *>(controle(RegleSoustraction::bouton(k)));
+        auto *b = qobject_cast<QPushButton *>(controle(bouton(k)));
         connect(b, &QPushButton::clicked, this, [this, k] { m_regle.Button_repClick(k); });
     }
+}
+
+// A rule error while the window already shows the explanation alone poses
+// its exercise; a hidden window poses it when it shows. Once the drill has
+// gone on (a level restarted, say), an exercise left on show is withdrawn.
+void Tregle_soust::suit_exercice()
+{
+    Exercice *exercice = &m_contexte.exercice;
+    connect(exercice, &Exercice::fenetre_regle_ouverte, this, [this](FenetreRegle fenetre) {
+        if (fenetre == FenetreRegle::RegleSoustraction && isVisible())
+            m_regle.erreur_de_regle();
+    });
+    connect(exercice, &Exercice::exercice_poursuivi, this, [this] { m_regle.exercice_poursuivi(); });
 }
 
 QWidget *Tregle_soust::controle(const QString &nom) const
@@ -115,14 +119,6 @@ void Tregle_soust::showEvent(QShowEvent *event)
     if (m_contexte.principale)
         move(m_contexte.principale->pos() + QPoint(4, 140));
     m_regle.FormShow();
-    m_veille->start();
-}
-
-void Tregle_soust::hideEvent(QHideEvent *event)
-{
-    QWidget::hideEvent(event);
-    if (!event->spontaneous())
-        m_veille->stop();
 }
 
 // There is no close box; a close asked of the frame all the same (a key of
@@ -130,7 +126,7 @@ void Tregle_soust::hideEvent(QHideEvent *event)
 // waits for it to end.
 void Tregle_soust::closeEvent(QCloseEvent *event)
 {
-    if (m_contexte.etat.etat_soustraction != 0)
+    if (m_contexte.etat.etat_soustraction != EtatSoustraction::Aucun)
         event->ignore();
     else
         event->accept();

@@ -8,12 +8,11 @@
 
 #include <QWidget>
 
-class QTimer;
-
 // The subtraction rule window: the rule, worked examples annotated in
 // stages and, after a rule error on a subtraction, the guided exercise on
 // the question answered wrongly. Its logic is RegleSoustraction; the window
-// holds the controls and forwards its buttons to it.
+// holds the controls and forwards its buttons and what the drill tells it
+// (a rule error, the drill gone on) to it.
 class Tregle_soust : public QWidget, public VueRegleSoustraction
 {
     Q_OBJECT
@@ -34,20 +33,17 @@ public:
 
 protected:
     void showEvent(QShowEvent *event) override;
-    void hideEvent(QHideEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void relie_boutons();
+    void suit_exercice();
     // A control by its design name, without regard to case; it must exist.
     QWidget *controle(const QString &nom) const;
 
     const ContexteFenetre m_contexte;
     RegleSoustraction m_regle;
     RepertoireControles<> m_controles;
-    // Follows, while the window is shown, the exercise started or
-    // withdrawn from outside (a rule error, a level restarted).
-    QTimer *m_veille = nullptr;
 };
 
 // Marks a label sized to its text: its size follows a new text at once.

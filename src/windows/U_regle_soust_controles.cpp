@@ -6,6 +6,9 @@
 
 #include "EffectLabel.h"
 #include "U_regle_soust.h"
+#include "fabrique_controles.h"
+#include "forme.h"
+#include "regle_soustraction_noms.h"
 #include "teintes.h"
 #include "toile_nette.h"
 
@@ -15,64 +18,25 @@
 
 #include <tuple>
 
+using namespace regle_soust;
+
 namespace {
 
-using teintes::bleu;
-using teintes::rouge;
-using teintes::jaune;
-using teintes::marron;
-using teintes::argent;
+const QColor bleu = teinte(couleurs::bleu);
+const QColor rouge = teinte(couleurs::rouge);
+const QColor jaune = teinte(couleurs::jaune);
+const QColor marron = teinte(couleurs::marron);
+const QColor argent = teinte(couleurs::argent);
 
 const QString points = QStringLiteral(". . . . . . . . . . . .");
 
+using fabrique::nomme;
+using fabrique::police;
+
 // The yellow highlights that lie behind the rule's words and the signs.
-class Forme : public QWidget
+TForme *surlignage(QWidget *parent, const QString &nom, TForme::Contour contour)
 {
-public:
-    enum Contour { RectangleArrondi, Cercle };
-
-    Forme(QWidget *parent, Contour contour) : QWidget(parent), m_contour(contour) {}
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.setRenderHint(QPainter::Antialiasing);
-        p.setPen(Qt::NoPen);
-        p.setBrush(jaune);
-        const QRectF r = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
-        if (m_contour == Cercle)
-            p.drawEllipse(r);
-        else
-            p.drawRoundedRect(r, 8, 8);
-    }
-
-private:
-    Contour m_contour;
-};
-
-template <typename W>
-W *nomme(W *w, const QString &nom)
-{
-    w->setObjectName(nom);
-    return w;
-}
-
-QFont police(const char *famille, int pixels, bool gras, bool souligne = false)
-{
-    QFont f(QString::fromLatin1(famille));
-    f.setPixelSize(pixels);
-    f.setBold(gras);
-    f.setUnderline(souligne);
-    return f;
-}
-
-void couleur_du_texte(QWidget *w, const QColor &couleur)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, couleur);
-    p.setColor(QPalette::ButtonText, couleur);
-    w->setPalette(p);
+    return nomme(new TForme(parent, contour, jaune), nom);
 }
 
 // A transparent label sized to its text, whose size follows its text.
@@ -82,7 +46,7 @@ QLabel *etiquette(QWidget *parent, const QString &nom, QPoint position, const QS
     auto *l = nomme(new QLabel(parent), nom);
     l->setProperty(propriete_taille_au_texte, true);
     l->setFont(f);
-    couleur_du_texte(l, couleur);
+    fabrique::colore(l, couleur);
     l->move(position);
     l->setText(texte);
     l->adjustSize();
@@ -95,7 +59,7 @@ QLabel *etiquette_fixe(QWidget *parent, const QString &nom, const QRect &r, cons
 {
     auto *l = nomme(new QLabel(parent), nom);
     l->setFont(f);
-    couleur_du_texte(l, couleur);
+    fabrique::colore(l, couleur);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     l->setGeometry(r);
     l->setText(texte);
@@ -119,7 +83,7 @@ QIcon double_fleche()
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 128));
+    p.setBrush(teinte(couleurs::bleu_marine));
     for (int x : {1, 7})
         p.drawPolygon(QPolygon({QPoint(x, 1), QPoint(x + 6, 6), QPoint(x, 11)}));
     return QIcon(image);
@@ -141,12 +105,10 @@ QPixmap croix_rouge()
 // Bracket k: ticks 2 x 4 at both ends of a bar 2 pixels high.
 void accolade(QWidget *parent, int k)
 {
-    // The second bar keeps the lower-case name it was designed with.
-    const QString barre = k == 2 ? QStringLiteral("image_2") : QStringLiteral("Image_%1").arg(k);
     const struct { QString nom; QSize taille; } morceaux[] = {
-        {QStringLiteral("Image_g%1").arg(k), {2, 4}},
-        {QStringLiteral("Image_d%1").arg(k), {2, 4}},
-        {barre, {0, 2}},
+        {tiret_gauche(k), {2, 4}},
+        {tiret_droit(k), {2, 4}},
+        {barre(k), {0, 2}},
     };
     for (const auto &m : morceaux) {
         auto *w = nomme(new QWidget(parent), m.nom);
@@ -160,24 +122,22 @@ void accolade(QWidget *parent, int k)
 }
 
 // Comments c .. c+4 of a line: "pour soustraire b" and "j'ajoute -b" in
-// red, the " à a" in maroon, the dots between them. The dots and the
-// exercise's comments keep the lower-case names they were designed with.
-void commentaires(QWidget *parent, const char *modele, int c)
+// red, the " à a" in maroon, the dots between them.
+void commentaires(QWidget *parent, int c)
 {
     const QFont f = police("Arial", 12, true);
     const QColor couleurs[] = {rouge, marron, rouge, rouge, marron};
     for (int i = 0; i < 5; ++i) {
         if (i == 2)
-            etiquette_fixe(parent, QStringLiteral("label_com_%1").arg(c + i), {0, 0, 0, 16}, points, f,
-                           couleurs[i]);
+            etiquette_fixe(parent, commentaire(c + i), {0, 0, 0, 16}, points, f, couleurs[i]);
         else
-            etiquette(parent, QString::fromLatin1(modele).arg(c + i), {0, 0}, QString(), f, couleurs[i]);
+            etiquette(parent, commentaire(c + i), {0, 0}, QString(), f, couleurs[i]);
     }
 }
 
 void cree_explication(QWidget *client)
 {
-    auto *titre = nomme(new TEffectLabel(client), QStringLiteral("EffectLabel1"));
+    auto *titre = nomme(new TEffectLabel(client), EffectLabel1);
     titre->setColourScheme(TEffectLabel::csCustom);
     titre->setEffectStyle(TEffectLabel::esFlying);
     titre->setDepthShadow(5);
@@ -191,21 +151,19 @@ void cree_explication(QWidget *client)
     titre->setCaption(QStringLiteral("Règle n°3"));
     titre->setGeometry(15, 0, 196, 56);
 
-    nomme(new Forme(client, Forme::RectangleArrondi), QStringLiteral("Shape_reg_1"))
-        ->setGeometry(52, 68, 101, 28);
-    nomme(new Forme(client, Forme::RectangleArrondi), QStringLiteral("Shape_reg_2"))
-        ->setGeometry(290, 70, 68, 26);
+    surlignage(client, Shape_reg_1, TForme::Surlignage)->setGeometry(52, 68, 101, 28);
+    surlignage(client, Shape_reg_2, TForme::Surlignage)->setGeometry(290, 70, 68, 26);
     for (int k = 1; k <= 4; ++k)
-        nomme(new Forme(client, Forme::Cercle), QStringLiteral("Shape_ex_%1").arg(k))->resize(17, 21);
+        surlignage(client, cercle_exemple(k), TForme::CercleSurligne)->resize(17, 21);
     for (int k = 1; k <= 4; ++k)
         accolade(client, k);
 
-    auto *regle = etiquette_fixe(client, QStringLiteral("Label_reg_0"), {10, 67, 510, 27},
+    auto *regle = etiquette_fixe(client, Label_reg_0, {10, 67, 510, 27},
                                  QStringLiteral("Pour soustraire un nombre, on ajoute le nombre opposé"),
                                  police("Comic Sans MS", 19, true), bleu);
     regle->setWordWrap(true);
-    etiquette(client, QStringLiteral("Label3"), {10, 120}, QStringLiteral("Exemples:"),
-              police("Comic Sans MS", 16, false, true));
+    etiquette(client, Label3, {10, 120}, QStringLiteral("Exemples:"),
+              police("Comic Sans MS", 16, false, fabrique::Style::souligne));
 
     const QFont terme = police("Arial", 19, true);
     for (int n = 1; n <= 12; ++n) {
@@ -213,55 +171,54 @@ void cree_explication(QWidget *client)
         const QString signe = place == 2 ? QStringLiteral("-")
                               : place == 5 ? QStringLiteral("+")
                                            : QString();
-        etiquette(client, QStringLiteral("Label_ex_%1").arg(n), {102, 122}, signe, terme, bleu);
+        etiquette(client, exemple(n), {102, 122}, signe, terme, bleu);
     }
-    commentaires(client, "Label_com_%1", 1);
-    commentaires(client, "Label_com_%1", 6);
+    commentaires(client, 1);
+    commentaires(client, 6);
 
     const QFont f_bouton = police("Comic Sans MS", 13, true);
-    for (auto [nom, r, texte] : {std::tuple{"BitBtn_exemples", QRect(380, 122, 168, 28), "Autres exemples"},
-                                 std::tuple{"BitBtn_explic", QRect(382, 154, 145, 28), "Explications"}}) {
-        auto *b = bouton(client, QString::fromLatin1(nom), r, QString::fromLatin1(texte), f_bouton);
+    for (auto [nom, r, texte] : {std::tuple{BitBtn_exemples, QRect(380, 122, 168, 28), "Autres exemples"},
+                                 std::tuple{BitBtn_explic, QRect(382, 154, 145, 28), "Explications"}}) {
+        auto *b = bouton(client, nom, r, QString::fromLatin1(texte), f_bouton);
         b->setIcon(double_fleche());
         b->setLayoutDirection(Qt::RightToLeft);
     }
-    bouton(client, QStringLiteral("Button_OK1"), {385, 187, 48, 28}, QStringLiteral("OK"), client->font())
+    bouton(client, Button_OK1, {385, 187, 48, 28}, QStringLiteral("OK"), client->font())
         ->setCursor(Qt::PointingHandCursor);
 }
 
 void cree_exercice(QWidget *client)
 {
-    for (int k = 1; k <= 2; ++k)
-        nomme(new Forme(client, Forme::Cercle), QStringLiteral("Shape_app_%1").arg(k))->resize(17, 21);
+    for (const QString &cercle : {Shape_app_1, Shape_app_2})
+        surlignage(client, cercle, TForme::CercleSurligne)->resize(17, 21);
     for (int k = 5; k <= 6; ++k)
         accolade(client, k);
 
-    etiquette(client, QStringLiteral("Label14"), {5, 249}, QStringLiteral("Applique cette règle:"),
-              police("Comic Sans MS", 16, false, true));
+    etiquette(client, Label14, {5, 249}, QStringLiteral("Applique cette règle:"),
+              police("Comic Sans MS", 16, false, fabrique::Style::souligne));
     const QString textes[] = {QString(), QStringLiteral("-"), QString(), QStringLiteral(" = "),
                               QStringLiteral("+"), QString(), QStringLiteral(" = "), QStringLiteral("-1")};
     for (int n = 1; n <= 8; ++n)
-        etiquette(client, QStringLiteral("Label_app_%1").arg(n), {182, 253}, textes[n - 1],
-                  police("Arial", 19, true), bleu);
-    commentaires(client, "label_com_%1", 11);
+        etiquette(client, app(n), {182, 253}, textes[n - 1], police("Arial", 19, true), bleu);
+    commentaires(client, 11);
 
     for (int k = 1; k <= 4; ++k)
-        bouton(client, RegleSoustraction::bouton(k), {0, 0, RegleSoustraction::largeur_additions, 21},
+        bouton(client, regle_soust::bouton(k), {0, 0, RegleSoustraction::largeur_additions, 21},
                QString(), police("Arial", 19, true));
-    auto *consigne = etiquette_fixe(client, QStringLiteral("Label1"), {0, 0, 81, 32},
+    auto *consigne = etiquette_fixe(client, Label1, {0, 0, 81, 32},
                                     QStringLiteral("( clique sur ta réponse)"),
                                     police("Comic Sans MS", 13, true));
     consigne->setWordWrap(true);
 
-    for (const char *nom : {"Image3", "Image1"}) {
-        auto *croix = etiquette_fixe(client, QString::fromLatin1(nom), {0, 250, 25, 25}, QString(), QFont());
+    for (const QString &nom : {Image3, Image1}) {
+        auto *croix = etiquette_fixe(client, nom, {0, 250, 25, 25}, QString(), QFont());
         croix->setPixmap(croix_rouge());
         croix->hide();
     }
-    etiquette(client, QStringLiteral("Label_faux"), {0, 250}, QStringLiteral("FAUX!"),
+    etiquette(client, Label_faux, {0, 250}, QStringLiteral("FAUX!"),
               police("Courier New", 23, true), rouge)
         ->hide();
-    bouton(client, QStringLiteral("Button_OK2"), {0, 250, 48, 28}, QStringLiteral("OK"), client->font())
+    bouton(client, Button_OK2, {0, 250, 48, 28}, QStringLiteral("OK"), client->font())
         ->setCursor(Qt::PointingHandCursor);
 }
 

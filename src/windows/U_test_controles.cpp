@@ -6,6 +6,8 @@
 
 #include "EffectLabel.h"
 #include "disposition_test.h"
+#include "fabrique_controles.h"
+#include "teintes.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -15,34 +17,8 @@
 
 namespace {
 
-QFont police(const char *famille, int pixels, QFont::Weight graisse, bool italique = false)
-{
-    QFont f(QString::fromLatin1(famille));
-    f.setPixelSize(pixels);
-    f.setWeight(graisse);
-    f.setItalic(italique);
-    return f;
-}
-
-template <typename W>
-W *nomme(W *w, const QString &nom)
-{
-    w->setObjectName(nom);
-    return w;
-}
-
-template <typename W>
-W *nomme(W *w, const char *nom)
-{
-    return nomme(w, QString::fromLatin1(nom));
-}
-
-void couleur_du_texte(QWidget *w, const QColor &couleur)
-{
-    QPalette p = w->palette();
-    p.setColor(QPalette::WindowText, couleur);
-    w->setPalette(p);
-}
+using fabrique::nomme;
+using fabrique::police;
 
 QLabel *etiquette(QWidget *parent, const QString &nom, QPoint position, const QFont &f)
 {
@@ -115,7 +91,7 @@ void Ttest::cree_questions(QWidget *client)
                   narrow);
         QLabel *attendue = etiquette(client, QStringLiteral("Label") + QString::number(n + 100),
                                      disposition_test::reponse_attendue(n, 0), narrow_petite);
-        couleur_du_texte(attendue, QColor(255, 0, 0));
+        fabrique::colore(attendue, teinte(couleurs::rouge));
         attendue->hide();
     }
 }
@@ -129,9 +105,9 @@ void Ttest::cree_bilan(QWidget *client)
 
     m_note = etiquette_a_effet(client, "EffectLabel_note", QStringLiteral("12/20"),
                                TEffectLabel::esShadow,
-                               police("Arial Black", 47, QFont::Black, true));
+                               police("Arial Black", 47, QFont::Black, fabrique::Style::italique));
     m_note->setDepthShadow(2);
-    m_note->setFontColor(QColor(255, 0, 0));
+    m_note->setFontColor(teinte(couleurs::rouge));
     m_note->setGeometry(272, 375, 145, 61);
     m_note->hide();
 

@@ -2,6 +2,7 @@
 #include "barres_de_titre.h"
 
 #include "marsCap.h"
+#include "teintes.h"
 
 #include <QWidget>
 
@@ -10,29 +11,23 @@ namespace {
 struct BarreDeTitre
 {
     const char *fenetre;
-    QRgb debut;
-    QRgb fin;
-    QRgb texte;
+    Couleur debut;
+    Couleur fin;
+    Couleur texte;
     const char *police;
     int pixels;
     bool gras;
     bool taille_exterieure;
 };
 
-constexpr QRgb rouge = qRgb(255, 0, 0);
-constexpr QRgb jaune = qRgb(255, 255, 0);
-constexpr QRgb bleu = qRgb(0, 0, 255);
-constexpr QRgb vert = qRgb(0, 255, 0);
-constexpr QRgb cyan = qRgb(0, 255, 255);
-constexpr QRgb fuchsia = qRgb(255, 0, 255);
-constexpr QRgb blanc = qRgb(255, 255, 255);
+using namespace couleurs;
 
 constexpr BarreDeTitre barres[] = {
     {"general", rouge, jaune, jaune, "Arial", 15, true, false},
     {"a_propos", rouge, jaune, blanc, "MS Sans Serif", 11, false, true},
-    {"regle_add", bleu, vert, blanc, "MS Sans Serif", 11, false, false},
+    {"regle_add", bleu, lime, blanc, "MS Sans Serif", 11, false, false},
     {"erreur_addition", bleu, cyan, blanc, "MS Sans Serif", 11, false, false},
-    {"regle_soust", bleu, vert, blanc, "MS Sans Serif", 11, false, false},
+    {"regle_soust", bleu, lime, blanc, "MS Sans Serif", 11, false, false},
     {"lecon", bleu, fuchsia, blanc, "Arial", 11, false, true},
     {"test", bleu, rouge, blanc, "MS Sans Serif", 11, false, true},
 };
@@ -53,9 +48,9 @@ TMarsCaption *pose_barre_de_titre(QWidget &fenetre)
     if (!barre)
         return nullptr;
     auto *peintre = new TMarsCaption(&fenetre);
-    peintre->setActiveBeginColor(QColor(barre->debut));
-    peintre->setActiveEndColor(QColor(barre->fin));
-    peintre->setActiveFontColor(QColor(barre->texte));
+    peintre->setActiveBeginColor(teinte(barre->debut));
+    peintre->setActiveEndColor(teinte(barre->fin));
+    peintre->setActiveFontColor(teinte(barre->texte));
     QFont police{QString::fromLatin1(barre->police)};
     police.setPixelSize(barre->pixels);
     police.setBold(barre->gras);

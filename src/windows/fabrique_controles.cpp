@@ -6,11 +6,13 @@
 
 namespace fabrique {
 
-QFont police(const char *famille, int pixels, bool gras)
+QFont police(const char *famille, int pixels, QFont::Weight graisse, Style style)
 {
     QFont f(QString::fromLatin1(famille));
     f.setPixelSize(pixels);
-    f.setBold(gras);
+    f.setWeight(graisse);
+    f.setItalic(style == Style::italique);
+    f.setUnderline(style == Style::souligne);
     return f;
 }
 
@@ -22,8 +24,7 @@ int pixels_de_points(int points)
 QLabel *etiquette(QWidget *parent, const char *nom, const QRect &r, const QString &texte,
                   const QFont &police, const QColor &couleur)
 {
-    auto *l = new QLabel(texte, parent);
-    l->setObjectName(QString::fromLatin1(nom));
+    auto *l = nomme(new QLabel(texte, parent), nom);
     l->setGeometry(r);
     l->setFont(police);
     l->setAlignment(Qt::AlignLeft | Qt::AlignTop);
@@ -39,10 +40,19 @@ void colore(QWidget *w, const QColor &couleur)
     w->setPalette(p);
 }
 
+void colore_actif(QWidget *w, const QColor &couleur)
+{
+    QPalette p = w->palette();
+    for (const auto groupe : {QPalette::Active, QPalette::Inactive}) {
+        p.setColor(groupe, QPalette::WindowText, couleur);
+        p.setColor(groupe, QPalette::ButtonText, couleur);
+    }
+    w->setPalette(p);
+}
+
 QPushButton *bouton(QWidget *parent, const char *nom, const QRect &r, const QString &texte)
 {
-    auto *b = new QPushButton(texte, parent);
-    b->setObjectName(QString::fromLatin1(nom));
+    auto *b = nomme(new QPushButton(texte, parent), nom);
     b->setGeometry(r);
     b->setCursor(Qt::PointingHandCursor);
     return b;

@@ -2,6 +2,7 @@
 #include "fleche.h"
 
 #include "toile_nette.h"
+#include "teintes.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -22,14 +23,14 @@ TFleche::TFleche(QWidget *parent) : QLabel(parent)
 QPixmap TFleche::image()
 {
     QPixmap image = toile_nette(QSize(42, 20));
-    image.fill(QColor(192, 192, 192));
+    image.fill(teinte(couleurs::argent));
     QPainter peintre(&image);
     // A raised bevel: white on the top and left, grey then black on the
     // bottom and right.
     peintre.setPen(Qt::white);
     peintre.drawLine(0, 0, 40, 0);
     peintre.drawLine(0, 0, 0, 18);
-    peintre.setPen(QColor(128, 128, 128));
+    peintre.setPen(teinte(couleurs::gris));
     peintre.drawLine(1, 18, 40, 18);
     peintre.drawLine(40, 1, 40, 18);
     peintre.setPen(Qt::black);
@@ -37,8 +38,8 @@ QPixmap TFleche::image()
     peintre.drawLine(41, 0, 41, 19);
 
     const QPolygon fleche({{9, 8}, {22, 8}, {22, 4}, {32, 10}, {22, 16}, {22, 12}, {9, 12}});
-    peintre.setPen(QColor(128, 0, 0));
-    peintre.setBrush(QColor(255, 0, 0));
+    peintre.setPen(teinte(couleurs::marron));
+    peintre.setBrush(teinte(couleurs::rouge));
     peintre.drawPolygon(fleche);
     return image;
 }

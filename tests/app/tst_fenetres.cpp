@@ -188,7 +188,7 @@ void tst_fenetres::regles_choisies()
     action(qPrintable(entree))->trigger();
     QCOMPARE(m_programme->etat().regle_choisie, regle);
     QVERIFY(m_programme->fenetres().at(1)->isVisible());
-    QCOMPARE(m_programme->etat().etat_soustraction, 0);
+    QCOMPARE(m_programme->etat().etat_soustraction, EtatSoustraction::Aucun);
 }
 
 // Without a printer the sheet goes to a PDF, which the desktop is asked to
@@ -414,7 +414,7 @@ void tst_fenetres::echap_ferme()
     QVERIFY(QTest::qWaitForWindowActive(fenetre));
     for (int i = 0; i < fleches; ++i)
         QTest::keyClick(fenetre->focusWidget(), Qt::Key_Space);
-    etat.etat_soustraction = etat_soustraction;
+    etat.etat_soustraction = EtatSoustraction(etat_soustraction);
     QTest::keyClick(fenetre->focusWidget() ? fenetre->focusWidget() : fenetre, Qt::Key_Escape);
     QCOMPARE(fenetre->isHidden(), fermee);
 }

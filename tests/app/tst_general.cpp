@@ -3,6 +3,7 @@
 #include "LedMatrix.h"
 #include "U_general.h"
 #include "aleatoire.h"
+#include "noms_general.h"
 #include "panneau.h"
 #include "programme.h"
 
@@ -374,6 +375,11 @@ void tst_general::recherche_sans_casse()
     QCOMPARE(m_general->controle(QStringLiteral("Panel99")), nullptr);
     // Controls of the other windows are not the main window's.
     QCOMPARE(m_general->controle(QStringLiteral("OKButton")), nullptr);
+    // Every name the drill may address finds its control, exactly spelt.
+    for (const QString &nom : general::tous()) {
+        const QObject *o = m_general->controle(nom);
+        QVERIFY2(o && o->objectName() == nom, qPrintable(nom));
+    }
 }
 
 void tst_general::etiquette_suit_son_texte()

@@ -12,12 +12,13 @@ struct BancRegle
 {
     explicit BancRegle(QList<double> tirages = {}) : hasard(std::move(tirages))
     {
-        for (const char *nom : {"Label_ex_2", "Label_ex_8", "Label_app_2"})
-            vue.ecrit_texte(QString::fromLatin1(nom), QStringLiteral("-"));
-        for (const char *nom : {"Label_ex_5", "Label_ex_11", "Label_app_5"})
-            vue.ecrit_texte(QString::fromLatin1(nom), QStringLiteral("+"));
-        vue.ecrit_texte(QStringLiteral("Label_app_7"), QStringLiteral(" = "));
-        vue.ecrit_texte(QStringLiteral("Label_app_8"), QStringLiteral("-1"));
+        using namespace regle_soust;
+        for (const QString &nom : {exemple(2), exemple(8), app(2)})
+            vue.ecrit_texte(nom, QStringLiteral("-"));
+        for (const QString &nom : {exemple(5), exemple(11), app(5)})
+            vue.ecrit_texte(nom, QStringLiteral("+"));
+        vue.ecrit_texte(app(7), QStringLiteral(" = "));
+        vue.ecrit_texte(app(8), QStringLiteral("-1"));
     }
 
     // Opens the window as a rule error on a - b does.
@@ -26,7 +27,7 @@ struct BancRegle
         etat.type_question = type;
         etat.operande1 = a;
         etat.operande2 = b;
-        etat.etat_soustraction = 1;
+        etat.etat_soustraction = EtatSoustraction::AdditionPosee;
         regle.FormShow();
     }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "disposition_general.h"
+#include "noms_general.h"
 #include "vue_exercice.h"
 
 #include <QHash>
@@ -12,7 +14,8 @@
 
 // A main window without widgets: it records the state of every control,
 // timer and LED cell the drill touches, found by name without regard to
-// case. Auto-sized labels take 10 px per character and 55 px of height, so
+// case, and refuses a name the main window does not declare. Auto-sized
+// labels take 10 px per character and 55 px of height, so
 // that layout formulas can be checked to the pixel.
 class VueFactice : public VueExercice
 {
@@ -23,25 +26,32 @@ public:
     VueFactice()
     {
         // Design geometry of the controls whose position the drill reads.
-        const struct { const char *nom; QRect r; } depart[] = {
-            {"Panel1", {66, 8, 205, 73}},        {"Label_question", {15, 12, 0, 0}},
-            {"Label1", {279, 19, 0, 0}},         {"Panel2", {320, 9, 89, 73}},
-            {"Image_oui_faux", {435, 23, 88, 44}}, {"Image_faux2", {4, 8, 80, 60}},
-            {"Panel6", {66, 94, 221, 69}},       {"EffectLabel9", {104, 116, 441, 37}},
-            {"EffectLabel10", {295, 100, 193, 70}}, {"Label17", {175, 395, 290, 33}},
-            {"Button10", {472, 391, 41, 36}},    {"Image1", {555, 20, 69, 373}},
-            {"Image2", {573, 59, 33, 240}},      {"LedMatrix1", {573, 29, 18, 21}},
-            {"LedMatrix2", {591, 29, 18, 21}},   {"LedMatrix3", {591, 29, 15, 21}},
+        namespace dg = disposition_general;
+        const QRect depart[] = {
+            dg::Panel1, {dg::Label_question, QSize()}, {dg::Label1, QSize()}, dg::Panel2,
+            {dg::Image_oui_faux, QSize(88, 44)}, dg::Image_faux2, dg::Panel6, dg::EffectLabel9,
+            dg::EffectLabel10, dg::Label17, dg::Button10, dg::Image1, dg::Image2,
         };
-        for (const auto &d : depart)
-            m_geometrie.insert(cle(d.nom), d.r);
-        for (const char *nom : {"Label_question", "Label1", "Label4", "Label5", "Label6",
-                                "Label7", "Label8"})
-            m_auto.insert(cle(nom));
-        ecrit_texte(QStringLiteral("Label1"), QStringLiteral("="));
-        m_police.insert(cle("Label5"), couleurs::bleu);
-        m_police.insert(cle("Label7"), couleurs::bleu);
-        m_police.insert(cle("Panel6"), couleurs::jaune);
+        const QString *noms[] = {
+            &general::Panel1, &general::Label_question, &general::Label1, &general::Panel2,
+            &general::Image_oui_faux, &general::Image_faux2, &general::Panel6,
+            &general::EffectLabel9, &general::EffectLabel10, &general::Label17,
+            &general::Button10, &general::Image1, &general::Image2,
+        };
+        for (std::size_t i = 0; i < std::size(noms); ++i)
+            m_geometrie.insert(cle(*noms[i]), depart[i]);
+        const QString *leds[] = {&general::LedMatrix1, &general::LedMatrix2, &general::LedMatrix3};
+        for (int i = 0; i < 3; ++i)
+            m_geometrie.insert(cle(*leds[i]), QRect(dg::gauches_led_creation[i], dg::haut_led,
+                                                    dg::largeurs_led[i], dg::hauteur_led));
+        m_auto.insert(cle(general::Label_question));
+        m_auto.insert(cle(general::Label1));
+        for (int n = general::premier_terme; n <= general::dernier_terme; ++n)
+            m_auto.insert(cle(general::terme(n)));
+        ecrit_texte(general::Label1, QStringLiteral("="));
+        m_police.insert(cle(general::terme(5)), couleurs::bleu);
+        m_police.insert(cle(general::terme(7)), couleurs::bleu);
+        m_police.insert(cle(general::Panel6), couleurs::jaune);
     }
 
     // Called after every text written, with the control's name as given.
@@ -113,8 +123,21 @@ public:
     int verrous_forces() const { return m_verrous_forces; }
 
 private:
-    static QString cle(const QString &nom) { return nom.toLower(); }
-    static QString cle(const char *nom) { return QString::fromLatin1(nom).toLower(); }
+    // The key of a control the main window has; any other name is a fault
+    // of the drill, which stops the test at once with the name.
+    static QString cle(const QString &nom)
+    {
+        static const QSet<QString> declares = [] {
+            QSet<QString> cles;
+            for (const QString &n : general::tous())
+                cles.insert(n.toLower());
+            return cles;
+        }();
+        const QString k = nom.toLower();
+        if (!declares.contains(k))
+            qFatal("VueFactice: no control named \"%s\" in the main window", qPrintable(nom));
+        return k;
+    }
 
     QHash<QString, QString> m_texte;
     QHash<QString, bool> m_visible;

@@ -132,7 +132,9 @@ private slots:
         if (fenetre >= 0)
             QCOMPARE(vue.fenetres().first(), FenetreRegle(fenetre));
         QCOMPARE(banc.etat.regle_choisie, regle_choisie);
-        QCOMPARE(banc.etat.etat_soustraction, fenetre == int(FenetreRegle::RegleSoustraction) ? 1 : 0);
+        QCOMPARE(banc.etat.etat_soustraction, fenetre == int(FenetreRegle::RegleSoustraction)
+                                                  ? EtatSoustraction::AdditionPosee
+                                                  : EtatSoustraction::Aucun);
     }
 
     void ligne_simple_mise_en_page()

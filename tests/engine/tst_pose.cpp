@@ -131,7 +131,7 @@ private slots:
 
         // Leftovers of an earlier level that the start must clear.
         banc.etat.score = 13;
-        banc.etat.etat_soustraction = 4;
+        banc.etat.etat_soustraction = EtatSoustraction::AdditionEncoreFausse;
         banc.vue.demarre_minuterie(QStringLiteral("timer_oui"));
         banc.vue.demarre_minuterie(QStringLiteral("Timer_fin_bravo"));
         banc.vue.demarre_minuterie(QStringLiteral("timer_couleur"));
@@ -156,7 +156,7 @@ private slots:
         QCOMPARE(banc.etat.score, 0);
         QCOMPARE(banc.etat.niveau, niveau);
         QCOMPARE(banc.etat.rang_question, 1);
-        QCOMPARE(banc.etat.etat_soustraction, 0);
+        QCOMPARE(banc.etat.etat_soustraction, EtatSoustraction::Aucun);
         const Niveau &n = niveaux::niveau(niveau);
         QVERIFY(banc.etat.type_question >= n.premier_type && banc.etat.type_question <= n.dernier_type);
         if (premier_type != 0)

@@ -142,7 +142,7 @@ private slots:
 
     void ok_ne_fait_rien_pendant_l_exercice_de_soustraction()
     {
-        m_banc->etat.etat_soustraction = 3;
+        m_banc->etat.etat_soustraction = EtatSoustraction::AdditionAvecIndice;
         m_banc->repond(m_banc->etat.texte_resultat);
         QCOMPARE(m_banc->etat.score, 0);
         QVERIFY(m_banc->vue.actif(QStringLiteral("ButtonOK")));

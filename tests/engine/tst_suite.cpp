@@ -3,6 +3,7 @@
 // and dismissal, the rule windows handing back, and the end of a level.
 #include "banc_exercice.h"
 
+#include <QSignalSpy>
 #include <QTest>
 
 namespace {
@@ -114,8 +115,12 @@ private slots:
     {
         BancExercice &banc = *m_banc;
         banc.impose_question(22, 3, 7, 4);
+        QSignalSpy ouverte(&banc.exercice, &Exercice::fenetre_regle_ouverte);
+        QSignalSpy poursuivi(&banc.exercice, &Exercice::exercice_poursuivi);
         banc.repond(QStringLiteral("4"));
-        QCOMPARE(banc.etat.etat_soustraction, 1);
+        QCOMPARE(banc.etat.etat_soustraction, EtatSoustraction::AdditionPosee);
+        QCOMPARE(ouverte.count(), 1);
+        QCOMPARE(ouverte.first().first().value<FenetreRegle>(), FenetreRegle::RegleSoustraction);
         const QString avant = banc.etat.dernieres_questions[1];
         // The correction line is not there: Button10 has nothing to resume.
         banc.exercice.Button10Click();
@@ -123,9 +128,11 @@ private slots:
         banc.exercice.regle1Click();
         banc.exercice.fenetre_regle_finie(FenetreRegle::ReglesAddition);
         QCOMPARE(banc.etat.dernieres_questions[1].texte(), avant);
-        QCOMPARE(banc.etat.etat_soustraction, 1);
+        QCOMPARE(banc.etat.etat_soustraction, EtatSoustraction::AdditionPosee);
+        QCOMPARE(poursuivi.count(), 0);
         banc.exercice.fenetre_regle_finie(FenetreRegle::RegleSoustraction);
-        QCOMPARE(banc.etat.etat_soustraction, 0);
+        QCOMPARE(banc.etat.etat_soustraction, EtatSoustraction::Aucun);
+        QCOMPARE(poursuivi.count(), 1);
         QCOMPARE(banc.etat.type_question, 22);
         QVERIFY(banc.etat.dernieres_questions[1].texte() != avant);
         QVERIFY(banc.vue.actif(QStringLiteral("Button3")));
@@ -192,7 +199,7 @@ private slots:
         (banc.exercice.*entrees[entree - 1])();
         QCOMPARE(banc.vue.fenetres(), QList<FenetreRegle>{FenetreRegle(fenetre)});
         QCOMPARE(banc.etat.regle_choisie, regle);
-        QCOMPARE(banc.etat.etat_soustraction, 0);
+        QCOMPARE(banc.etat.etat_soustraction, EtatSoustraction::Aucun);
         QVERIFY(banc.exercice.ok_actif());
     }
 

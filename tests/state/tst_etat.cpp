@@ -107,7 +107,7 @@ void TestEtat::debut_de_niveau()
     prepare_etat_niveau(etat, hasard, 0);
     etat.score = 13;
     etat.rang_question = 17;
-    etat.etat_soustraction = 4;
+    etat.etat_soustraction = EtatSoustraction::AdditionEncoreFausse;
     etat.panneau_actif = QStringLiteral("panel9");
     etat.questionnaire[21] = 99; // level 2 leaves the slots it never asks
     etat.reussites[8] = 5;
@@ -117,7 +117,7 @@ void TestEtat::debut_de_niveau()
     QCOMPARE(etat.niveau, niveau);
     QCOMPARE(etat.score, 0);
     QCOMPARE(etat.rang_question, 1);
-    QCOMPARE(etat.etat_soustraction, 0);
+    QCOMPARE(etat.etat_soustraction, EtatSoustraction::Aucun);
     QCOMPARE(etat.panneau_actif.texte(), QString("panel2"));
     for (int i = 1; i <= 20; ++i)
         QCOMPARE(etat.questionnaire[i], serie[i - 1]);

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The subtraction rule window with its widgets, offscreen: the way out
-// when the options restart a level while the exercise is open, and the
-// candidates of the exercise, whole on their buttons.
+// The subtraction rule window with its widgets, offscreen: how it follows
+// the drill (the way out when the options restart a level while the
+// exercise is open, the exercise posed when a rule error finds the
+// explanation on show), and the candidates of the exercise, whole on their
+// buttons.
 
 #include "U_regle_soust.h"
 #include "aleatoire.h"
 #include "exercice.h"
 #include "programme.h"
+#include "regle_soustraction_noms.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -19,6 +22,7 @@ class tst_regle_soust : public QObject
 
 private slots:
     void niveau_relance_pendant_l_exercice();
+    void erreur_de_regle_pendant_l_explication();
     void les_additions_tiennent_sur_leurs_boutons();
 };
 
@@ -34,7 +38,7 @@ void tst_regle_soust::niveau_relance_pendant_l_exercice()
     etat.type_question = 22;
     etat.operande1 = 8;
     etat.operande2 = 9;
-    etat.etat_soustraction = 1;
+    etat.etat_soustraction = EtatSoustraction::AdditionPosee;
     programme.general().ouvre_fenetre(FenetreRegle::RegleSoustraction);
     QWidget *fenetre = programme.fenetres().at(2);
     QVERIFY(QTest::qWaitForWindowExposed(fenetre));
@@ -49,9 +53,31 @@ void tst_regle_soust::niveau_relance_pendant_l_exercice()
     const QString question = etat.texte_question;
 
     QTRY_VERIFY(!fenetre->isVisible());
-    QCOMPARE(etat.etat_soustraction, 0);
+    QCOMPARE(etat.etat_soustraction, EtatSoustraction::Aucun);
     QCOMPARE(QString(etat.texte_question), question);
     QVERIFY(programme.general().exercice().ok_actif());
+}
+
+// Opened from the menu, the window is still shown when the drill says a
+// rule error opened it: the exercise on that question is posed in it.
+void tst_regle_soust::erreur_de_regle_pendant_l_explication()
+{
+    Programme programme(std::make_unique<AleatoireHorloge>(11));
+    programme.demarre();
+    Exercice &exercice = programme.general().exercice();
+    exercice.regle3Click();
+    QWidget *fenetre = programme.fenetres().at(2);
+    QVERIFY(fenetre->isVisible());
+    auto *addition = fenetre->findChild<QPushButton *>(regle_soust::bouton(3));
+    QCOMPARE(addition->text(), QString());
+
+    EtatPartage &etat = programme.etat();
+    etat.type_question = 22;
+    etat.operande1 = 8;
+    etat.operande2 = 9;
+    etat.etat_soustraction = EtatSoustraction::AdditionPosee;
+    emit exercice.fenetre_regle_ouverte(FenetreRegle::RegleSoustraction);
+    QCOMPARE(addition->text(), QStringLiteral("8 + -9"));
 }
 
 // Below a score of 10 the operands reach 19: every addition the first
@@ -65,7 +91,7 @@ void tst_regle_soust::les_additions_tiennent_sur_leurs_boutons()
     etat.type_question = 32;
     etat.operande1 = -19;
     etat.operande2 = -19;
-    etat.etat_soustraction = 1;
+    etat.etat_soustraction = EtatSoustraction::AdditionPosee;
     programme.general().ouvre_fenetre(FenetreRegle::RegleSoustraction);
     QWidget *fenetre = programme.fenetres().at(2);
     QTest::mouseClick(fenetre->findChild<QWidget *>(QStringLiteral("Button_OK1")), Qt::LeftButton);
