@@ -6,11 +6,61 @@
 #include <QGuiApplication>
 #include <QHash>
 #include <QIconEngine>
+#include <QImageReader>
 #include <QMap>
 #include <QPainter>
 #include <QRegularExpression>
 
 #include <limits>
+
+namespace {
+
+// One object per application object, deleted with it: pictures must not
+// outlive the application that made them.
+template <typename T>
+T &par_application()
+{
+    static T *objet = nullptr;
+    if (!objet) {
+        objet = new T;
+        qAddPostRoutine([] {
+            delete objet;
+            objet = nullptr;
+        });
+    }
+    return *objet;
+}
+
+// A picture read from the resources, outside Qt's pixmap cache, which would
+// keep a finer drawing for the run beside its reduced copy.
+QPixmap lit_image(const QString &chemin)
+{
+    return QPixmap::fromImage(QImageReader(chemin).read());
+}
+
+// The picture as bitmap_programme gives it, made anew.
+QPixmap prepare_bitmap(const QString &chemin, qreal ratio)
+{
+    if (ratio <= 1)
+        return lit_image(chemin + QStringLiteral(".png"));
+    // The finer drawing nearest above the ratio (the image reader gives an
+    // "@2x" or "@3x" file its ratio from the name), reduced to the exact
+    // ratio so that it is shown pixel for pixel.
+    const int facteur = ratio <= 2 ? 2 : 3;
+    const QPixmap fine = lit_image(chemin + QStringLiteral("@%1x.png").arg(facteur));
+    if (fine.isNull() || ratio >= facteur)
+        return fine;
+    QPixmap reduite = fine.scaled((fine.deviceIndependentSize() * ratio).toSize(),
+                                  Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    reduite.setDevicePixelRatio(ratio);
+    return reduite;
+}
+
+// The pictures as shown, by file and ratio: the drill swaps the same few at
+// every answer, each decoded and reduced once.
+using ImagesMontrees = QHash<QPair<QString, qreal>, QPixmap>;
+
+} // namespace
 
 QPixmap bitmap_programme(const QString &nom)
 {
@@ -24,19 +74,10 @@ QPixmap bitmap_programme(const QString &nom, qreal ratio)
     if (!forme.match(nom).hasMatch())
         return {};
     const QString chemin = QStringLiteral(":/bitmaps/%1").arg(nom.toUpper());
-    if (ratio <= 1)
-        return QPixmap(chemin + QStringLiteral(".png"));
-    // The finer drawing nearest above the ratio (the image reader gives an
-    // "@2x" or "@3x" file its ratio from the name), reduced to the exact
-    // ratio so that it is shown pixel for pixel.
-    const int facteur = ratio <= 2 ? 2 : 3;
-    const QPixmap fine(chemin + QStringLiteral("@%1x.png").arg(facteur));
-    if (fine.isNull() || ratio >= facteur)
-        return fine;
-    QPixmap reduite = fine.scaled((fine.deviceIndependentSize() * ratio).toSize(), Qt::IgnoreAspectRatio,
-                                  Qt::SmoothTransformation);
-    reduite.setDevicePixelRatio(ratio);
-    return reduite;
+    QPixmap &image = par_application<ImagesMontrees>()[{chemin, ratio}];
+    if (image.isNull())
+        image = prepare_bitmap(chemin, ratio);
+    return image;
 }
 
 namespace {
@@ -70,7 +111,7 @@ public:
         }
         QPixmap &image = m_images[chemin.key()];
         if (image.isNull())
-            image.load(chemin.value());
+            image = lit_image(chemin.value());
         return image;
     }
 
@@ -78,20 +119,6 @@ private:
     QMap<int, QString> m_chemins;
     QHash<int, QPixmap> m_images;
 };
-
-// One set per application object: the pictures go with it.
-ImagesIcone *images_icone()
-{
-    static ImagesIcone *images = nullptr;
-    if (!images) {
-        images = new ImagesIcone;
-        qAddPostRoutine([] {
-            delete images;
-            images = nullptr;
-        });
-    }
-    return images;
-}
 
 // The icon's pictures up to `cote_max` pixels.
 class MoteurIcone : public QIconEngine
@@ -101,7 +128,8 @@ public:
 
     QPixmap pixmap(const QSize &taille, QIcon::Mode, QIcon::State) override
     {
-        const QPixmap image = images_icone()->image(qMax(taille.width(), taille.height()));
+        const int cote = qMax(taille.width(), taille.height());
+        const QPixmap image = par_application<ImagesIcone>().image(cote);
         if (image.isNull() || image.size() == taille)
             return image;
         return image.scaled(taille, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -122,7 +150,7 @@ public:
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
     {
         QList<QSize> tailles;
-        for (const int cote : images_icone()->cotes())
+        for (const int cote : par_application<ImagesIcone>().cotes())
             if (cote <= m_cote_max)
                 tailles.append(QSize(cote, cote));
         return tailles;

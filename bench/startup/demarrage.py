@@ -58,14 +58,19 @@ def main():
     p.add_argument("--clics", type=int, default=10)
     p.add_argument("--bouton", default=BOUTON_7,
                    help="key 7's rectangle X,Y,W,H in the main window")
+    p.add_argument("--zoom", type=float, default=1.75)
     a = p.parse_args()
     x, y, w, h = (int(v) for v in a.bouton.split(","))
-    clic = f"{x + w // 2},{y + h // 2}"
-    tavelo = [os.path.join(a.build, "src/app/tavelo")]
+    # The probe clicks and watches in device pixels, a fifth of the key in
+    # from its top-left corner: the middle of a pressed key keeps its
+    # colours in the style's look.
+    clic = f"{round((x + w / 5) * a.zoom)},{round((y + h / 5) * a.zoom)}"
+    tavelo = [os.path.join(a.build, "src/app/tavelo"), "--zoom", str(a.zoom)]
     nue = [os.path.join(a.build, "bench/startup/fenetre_nue")]
 
     serveur, affichage = serveur_x()
     env = dict(os.environ, DISPLAY=affichage, QT_QPA_PLATFORM="xcb")
+    env_nue = dict(env, QT_SCALE_FACTOR=str(a.zoom))
     mesures = {"tavelo": [], "nue": []}
     clics = {"tavelo": [], "nue": []}
     try:
@@ -73,10 +78,12 @@ def main():
             # Each program goes first every other round.
             ordre = ["tavelo", "nue"] if tour % 2 == 0 else ["nue", "tavelo"]
             for qui in ordre:
-                mesures[qui].append(sonde(a.build, env, tavelo if qui == "tavelo" else nue))
+                mesures[qui].append(sonde(a.build, env if qui == "tavelo" else env_nue,
+                                          tavelo if qui == "tavelo" else nue))
             for qui in ordre:
                 programme = tavelo if qui == "tavelo" else nue + ["--bouton", a.bouton]
-                clics[qui].append(sonde(a.build, env, programme, clic, a.clics)[4:])
+                clics[qui].append(sonde(a.build, env if qui == "tavelo" else env_nue, programme,
+                                        clic, a.clics)[4:])
     finally:
         serveur.terminate()
         serveur.wait()
@@ -84,7 +91,7 @@ def main():
     def mediane(serie, rang):
         return statistics.median(m[rang] for m in serie)
 
-    print(f"{a.tours} rounds, medians        Tavelo    bare Qt    ratio")
+    print(f"{a.tours} rounds at zoom {a.zoom}, medians  Tavelo    bare Qt    ratio")
     lignes = [("launch -> mapped (ms)", mesures, 0), ("launch -> first paint (ms)", mesures, 1),
               ("CPU to first paint (ms)", mesures, 2), ("anonymous RSS (kB)", mesures, 3),
               ("press -> pixels (ms)", clics, 0), ("release -> pixels (ms)", clics, 1),

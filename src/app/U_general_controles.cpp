@@ -34,6 +34,18 @@ void couleur_du_texte(QWidget *w, Couleur couleur)
     fabrique::colore_actif(w, teinte(couleur));
 }
 
+// Whether the text of `w` is already `couleur` wherever couleur_du_texte
+// would set it.
+bool texte_deja(const QWidget &w, Couleur couleur)
+{
+    const QPalette &p = w.palette();
+    for (const auto groupe : {QPalette::Active, QPalette::Inactive})
+        for (const auto role : {QPalette::WindowText, QPalette::ButtonText})
+            if (p.color(groupe, role) != teinte(couleur))
+                return false;
+    return true;
+}
+
 TPanneau *panneau(QWidget *parent, const QString &nom, const QRect &r, Couleur fond,
                   const QFont &f, Couleur couleur_police, const QString &texte)
 {
@@ -105,7 +117,10 @@ QPushButton *touche(QWidget *parent, const Touche &t)
     b->setGeometry(t.geometrie);
     if (t.pixels > 0)
         b->setFont(arial_gras(t.pixels));
-    couleur_du_texte(b, noir);
+    // The style caches a button's bevel per palette: keys that inherit the
+    // black text they need share one palette, and their bevels with it.
+    if (!texte_deja(*b, noir))
+        couleur_du_texte(b, noir);
     b->setCursor(Qt::PointingHandCursor);
     b->setFocusPolicy(Qt::NoFocus);
     b->setAccessibleName(QString::fromUtf8(t.nom_accessible));

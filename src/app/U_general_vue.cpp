@@ -20,7 +20,10 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
+#include <QVarLengthArray>
 #include <QVariant>
+
+#include <algorithm>
 
 namespace {
 
@@ -58,7 +61,14 @@ int pixels_de_points(int points)
 
 QObject *Tgeneral::controle(const QString &nom) const
 {
-    return m_controles.value(nom.toLower(), nullptr);
+    // Lowered on the stack, the design's ASCII names without a table: the
+    // drill asks for several controls at each key.
+    QVarLengthArray<QChar, 32> minuscules(nom.size());
+    std::transform(nom.cbegin(), nom.cend(), minuscules.begin(), [](QChar c) {
+        return c >= u'A' && c <= u'Z' ? QChar(c.unicode() + (u'a' - u'A')) : c.toLower();
+    });
+    return m_controles.value(QString::fromRawData(minuscules.constData(), minuscules.size()),
+                             nullptr);
 }
 
 QObject *Tgeneral::cible(const QString &nom) const
@@ -73,6 +83,9 @@ QString Tgeneral::texte(const QString &nom) const
     const QObject *o = cible(nom);
     if (const auto *e = qobject_cast<const TEffectLabel *>(o))
         return e->caption();
+    // The answer panel, read at every key, without a lookup by property name.
+    if (const auto *p = qobject_cast<const TPanneau *>(o))
+        return p->text();
     return o ? o->property("text").toString() : QString();
 }
 

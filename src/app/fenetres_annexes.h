@@ -26,8 +26,11 @@ public:
     QWidget *fenetre(Annexe annexe);
     // The window if it was made, else null.
     QWidget *si_creee(Annexe annexe) const;
+    // Called with each window just made, from now on.
+    void a_chaque_creation(std::function<void(QWidget *)> suite);
 
 private:
     std::array<Fabrique, nombre_annexes> m_fabriques;
+    std::function<void(QWidget *)> m_a_chaque_creation;
     std::array<QWidget *, nombre_annexes> m_fenetres{};
 };

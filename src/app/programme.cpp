@@ -41,8 +41,11 @@ Programme::Programme(std::unique_ptr<SourceAleatoire> hasard) : m_hasard(std::mo
         [contexte] { return new Toptions(contexte); },
     });
     m_general->associe_fenetres(m_annexes);
-    if (!SansGestionnaire::gestionnaire_present())
-        new SansGestionnaire(fenetres());
+    // The windows not made yet are looked after from their making.
+    if (!SansGestionnaire::gestionnaire_present()) {
+        auto *gardien = new SansGestionnaire(*m_general);
+        m_annexes.a_chaque_creation([gardien](QWidget *fenetre) { gardien->suit(*fenetre); });
+    }
 }
 
 Programme::~Programme() = default;

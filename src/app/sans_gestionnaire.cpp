@@ -56,11 +56,15 @@ bool SansGestionnaire::gestionnaire_present()
 #endif
 }
 
-SansGestionnaire::SansGestionnaire(const QList<QWidget *> &fenetres)
-    : QObject(fenetres.constFirst()), m_principale(fenetres.constFirst())
+SansGestionnaire::SansGestionnaire(QWidget &principale)
+    : QObject(&principale), m_principale(&principale)
 {
-    for (QWidget *fenetre : fenetres)
-        fenetre->installEventFilter(this);
+    suit(principale);
+}
+
+void SansGestionnaire::suit(QWidget &fenetre)
+{
+    fenetre.installEventFilter(this);
 }
 
 bool SansGestionnaire::eventFilter(QObject *objet, QEvent *event)

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <QHash>
-#include <QList>
 #include <QObject>
 #include <QRect>
 
@@ -19,8 +18,11 @@ class QWidget;
 class SansGestionnaire : public QObject
 {
 public:
-    // The main window first; made a child of it.
-    explicit SansGestionnaire(const QList<QWidget *> &fenetres);
+    // Looks after the main window; made a child of it.
+    explicit SansGestionnaire(QWidget &principale);
+
+    // Looks after another of the program's windows too.
+    void suit(QWidget &fenetre);
 
     // False only on X11 when no window manager runs: none has left its
     // mark (EWMH's _NET_SUPPORTING_WM_CHECK) on the root window.

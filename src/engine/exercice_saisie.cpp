@@ -57,9 +57,8 @@ void Exercice::ecrire(QChar s)
     m_vue.donne_focus(general::ButtonOK);
     m_vue.arrete_minuterie(general::Timer_panel_actif);
 
-    QString texte = m_vue.texte(cible());
-    if (texte == curseur)
-        texte.clear();
+    const QString avant = m_vue.texte(cible());
+    QString texte = avant == curseur ? QString() : avant;
     const QChar c = texte.isEmpty() ? QChar() : texte.front();
     const QChar moins = QLatin1Char('-');
     const QChar zero = QLatin1Char('0');
@@ -74,7 +73,9 @@ void Exercice::ecrire(QChar s)
         texte += s;
     if (texte.isEmpty())
         texte = s;
-    m_vue.ecrit_texte(cible(), texte);
+    // A key the rule refuses leaves the panel as it was, unpainted.
+    if (texte != avant)
+        m_vue.ecrit_texte(cible(), texte);
 }
 
 void Exercice::Button_chiffreClick(QChar chiffre)

@@ -127,7 +127,9 @@ void TGradient::paintEvent(QPaintEvent *event)
         const bool ellipse = m_style == gsEllipse;
         // Bands across the whole height or width are kept as a narrow
         // strip, laid side by side when copied: a full-screen background
-        // then holds a quarter of a megabyte, not eight.
+        // then holds some 100 kB, not eight megabytes. Forty-eight pixels
+        // make a whole number of device pixels at every zoom step and cover
+        // a keypad key.
         QSize taille = size();
         if (m_style == gsVertical)
             taille.setWidth(qMin(taille.width(), epaisseur_bande));
@@ -159,12 +161,17 @@ void TGradient::paintEvent(QPaintEvent *event)
         painter.drawImage(0, 0, m_image);
 }
 
-// Plain copies of the strip, side by side, over the zone alone.
+// Plain copies of the strip, side by side, over the zone alone. The
+// strip's colours do not change along it, so its copies start at the
+// zone's edge: a keypad key's repaint takes a single one.
 void TGradient::pave(QPainter &painter, const QRect &zone) const
 {
     const int l = m_image.width(), h = m_image.height();
-    for (int y = zone.top() - zone.top() % h; y <= zone.bottom(); y += h)
-        for (int x = zone.left() - zone.left() % l; x <= zone.right(); x += l) {
+    const bool colonnes = m_style == gsVertical;
+    const int x0 = colonnes ? zone.left() : zone.left() - zone.left() % l;
+    const int y0 = colonnes ? zone.top() - zone.top() % h : zone.top();
+    for (int y = y0; y <= zone.bottom(); y += h)
+        for (int x = x0; x <= zone.right(); x += l) {
             const QRect tuile = QRect(x, y, l, h) & zone;
             painter.drawImage(tuile.topLeft(), m_image, tuile.translated(-x, -y));
         }

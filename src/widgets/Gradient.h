@@ -82,7 +82,7 @@ protected:
 
 private:
     // The thickness of the strip a band gradient is kept as.
-    static constexpr int epaisseur_bande = 64;
+    static constexpr int epaisseur_bande = 48;
     void pave(QPainter &painter, const QRect &zone) const;
 
     void aChange();

@@ -4,10 +4,12 @@
 #include "barres_de_titre.h"
 #include "marsCap.h"
 
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 
@@ -56,6 +58,43 @@ private:
     QWidget &m_fenetre;
 };
 
+// Qt ties the focus window to the application by a connection it makes at
+// each activation and undoes when another window is activated. A window
+// that hides while it has the focus, as a secondary window closed by the
+// pupil does, hands the focus on without that undoing: each opening would
+// leave one more connection on the window for the rest of the run. Once
+// hidden and no longer the focus window, the window keeps none; its next
+// activation makes a fresh one. Qt's slot is private: only its name
+// reaches it.
+class FinDuFocus : public QObject
+{
+public:
+    explicit FinDuFocus(QWidget &fenetre) : QObject(&fenetre), m_fenetre(fenetre)
+    {
+        fenetre.installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *objet, QEvent *event) override
+    {
+        // The focus moves on once the hiding is over.
+        if (objet == &m_fenetre && event->type() == QEvent::Hide)
+            QMetaObject::invokeMethod(this, &FinDuFocus::oublie, Qt::QueuedConnection);
+        return false;
+    }
+
+private:
+    void oublie()
+    {
+        const QWindow *systeme = m_fenetre.windowHandle();
+        if (systeme && !m_fenetre.isVisible() && QGuiApplication::focusWindow() != systeme)
+            QObject::disconnect(systeme, SIGNAL(focusObjectChanged(QObject*)), qApp,
+                                SLOT(_q_updateFocusObject(QObject*)));
+    }
+
+    QWidget &m_fenetre;
+};
+
 // Dialog windows get a dialog border: a thinner frame and no icon in the
 // bar.
 Qt::WindowFlags drapeaux(Cadre cadre)
@@ -96,6 +135,7 @@ QWidget *prepare_fenetre(QWidget &fenetre, const char *nom, const QString &titre
     dimensionne(fenetre, taille, cadre);
 
     new ClavierAnnexe(fenetre);
+    new FinDuFocus(fenetre);
 
     auto *client = new QWidget(&fenetre);
     client->setObjectName(QStringLiteral("zone_client"));

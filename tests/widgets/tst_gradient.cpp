@@ -45,6 +45,8 @@ private slots:
     void pasHorsLimitesIgnore();
     void sansTamponPeintDirectement();
     void ancrageRemplitLeParent();
+    void unePartieRepeinteEgaleLeTout_data();
+    void unePartieRepeinteEgaleLeTout();
 };
 
 void tst_Gradient::bleuVersBlancVertical_data()
@@ -294,3 +296,46 @@ void tst_Gradient::ancrageRemplitLeParent()
 
 QTEST_MAIN(tst_Gradient)
 #include "tst_gradient.moc"
+
+void tst_Gradient::unePartieRepeinteEgaleLeTout_data()
+{
+    QTest::addColumn<int>("style");
+    QTest::addColumn<QRect>("zone");
+    QTest::addColumn<qreal>("ratio");
+    // A keypad key of the main window, and zones across several copies of
+    // the kept strip, at 1x and at zoom steps with fractional pixels.
+    const auto v = int(TGradient::gsVertical), h = int(TGradient::gsHorizontal);
+    QTest::newRow("vertical, key 7") << v << QRect(114, 170, 45, 45) << qreal(1);
+    QTest::newRow("vertical, key 7 at 1.75") << v << QRect(114, 170, 45, 45) << qreal(1.75);
+    QTest::newRow("vertical, wide zone at 1.25") << v << QRect(7, 3, 301, 60) << qreal(1.25);
+    QTest::newRow("horizontal, tall zone at 1.75") << h << QRect(13, 5, 40, 290) << qreal(1.75);
+    QTest::newRow("horizontal, wide zone") << h << QRect(30, 100, 200, 31) << qreal(1);
+}
+
+// A repaint of a part, as under a pressed key, leaves the pixels a whole
+// painting gives there.
+void tst_Gradient::unePartieRepeinteEgaleLeTout()
+{
+    QFETCH(int, style);
+    QFETCH(QRect, zone);
+    QFETCH(qreal, ratio);
+    TGradient degrade;
+    degrade.setStartColor(QColor(0, 0, 255));
+    degrade.setEndColor(Qt::white);
+    degrade.setStyle(TGradient::TGradStyle(style));
+    degrade.resize(640, 480);
+    // The region's top-left corner lands where it lies in the widget.
+    const auto peint = [&degrade, ratio](const QRect &region) {
+        QImage image((QSizeF(degrade.size()) * ratio).toSize(), QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(rien);
+        degrade.render(&image, region.topLeft(), region);
+        return image;
+    };
+    const QImage tout = peint(degrade.rect());
+    const QImage partie = peint(zone);
+    const QRect pixels(QPoint(qCeil(zone.left() * ratio), qCeil(zone.top() * ratio)),
+                       QPoint(qFloor((zone.right() + 1) * ratio) - 1,
+                              qFloor((zone.bottom() + 1) * ratio) - 1));
+    QCOMPARE(partie.copy(pixels), tout.copy(pixels));
+}
