@@ -39,7 +39,7 @@ QLabel *etiquette(QWidget *parent, const char *nom, const QRect &r, const QStrin
 QLabel *lien(QWidget *parent, const char *nom, QPoint position, const QString &texte,
              const QUrl &cible)
 {
-    auto *l = etiquette(parent, nom, QRect(position, QSize(290, 16)), texte, teinte(couleurs::bleu));
+    auto *l = etiquette(parent, nom, QRect(position, QSize(290, 16)), texte, teintes::bleu);
     QFont f = l->font();
     f.setUnderline(true);
     l->setFont(f);
@@ -83,8 +83,8 @@ Ta_propos::Ta_propos(QWidget *principale) : QWidget(principale)
     auto *fond = new TGradient(cadre);
     fond->setObjectName(QStringLiteral("Gradient1"));
     fond->setGeometry(cadre->interieur());
-    fond->setStartColor(teinte(couleurs::rouge));
-    fond->setEndColor(teinte(couleurs::jaune));
+    fond->setStartColor(teintes::rouge);
+    fond->setEndColor(teintes::jaune);
     fond->setStyle(TGradient::gsVertical);
 
     auto *icone = new QLabel(cadre);
@@ -96,11 +96,11 @@ Ta_propos::Ta_propos(QWidget *principale) : QWidget(principale)
     auto *titre = new TEffectLabel(QStringLiteral("TAVELO "), cadre);
     titre->setObjectName(QStringLiteral("EffectLabel1"));
     titre->setFont(arial(24, true, fabrique::Style::italique));
-    titre->setFontColor(teinte(couleurs::bleu));
+    titre->setFontColor(teintes::bleu);
     titre->setGeometry(80, 16, 142, 33);
 
-    const QColor bleu = teinte(couleurs::bleu);
-    const QColor violet = teinte(couleurs::violet);
+    const QColor bleu = teintes::bleu;
+    const QColor violet = teintes::violet;
     const Qt::Alignment centre = Qt::AlignHCenter | Qt::AlignTop;
     etiquette(cadre, "Label_version", {87, 59, 220, 16}, texte_version(), bleu);
     // Three centred, wrapped texts; the last two are empty.

@@ -83,8 +83,8 @@ void TPanneau::paintEvent(QPaintEvent *)
     const QRect r = rect();
     p.fillRect(r, m_couleur);
 
-    const QColor ombre = teinte(couleurs::gris);
-    const QColor lumiere = teinte(couleurs::blanc);
+    const QColor ombre = teintes::gris;
+    const QColor lumiere = teintes::blanc;
     QRect c = r;
     if (m_releve) {
         biseau(p, c, m_biseau, lumiere, ombre);

@@ -40,7 +40,7 @@ Terreur_addition::Terreur_addition(const ContexteFenetre &contexte)
                                       QStringLiteral("ERREUR D'ADDITION!!!"), QSize(551, 283),
                                       Cadre::SansBoutons);
     QPalette fond = palette();
-    fond.setColor(QPalette::Window, teinte(couleurs::argent));
+    fond.setColor(QPalette::Window, teintes::argent);
     setPalette(fond);
 
     cree_grille(client);
@@ -103,7 +103,7 @@ void Terreur_addition::cree_controles(QWidget *client)
     invite->setObjectName(QStringLiteral("EffectLabel2"));
     invite->setGeometry(24, 66, 129, 65);
     invite->setFont(arial_gras(24));
-    invite->setFontColor(teinte(couleurs::rouge));
+    invite->setFontColor(teintes::rouge);
     invite->setGraduateFrom(palette().color(QPalette::WindowText));
     invite->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
 

@@ -15,10 +15,7 @@
 
 namespace {
 
-const QColor noir = teinte(couleurs::noir);
-const QColor bleu = teinte(couleurs::bleu);
-const QColor rouge = teinte(couleurs::rouge);
-const QColor jaune = teinte(couleurs::jaune);
+using namespace teintes;
 
 // What a word shows: the heading, the colour of both texts (invalid: the
 // colour the last word left), the definition and the examples.

@@ -10,10 +10,7 @@
 
 namespace {
 
-const QColor noir = teinte(couleurs::noir);
-const QColor bleu = teinte(couleurs::bleu);
-const QColor rouge = teinte(couleurs::rouge);
-const QColor jaune = teinte(couleurs::jaune);
+using namespace teintes;
 
 } // namespace
 

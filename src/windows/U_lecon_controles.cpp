@@ -16,11 +16,7 @@
 
 namespace {
 
-const QColor noir = teinte(couleurs::noir);
-const QColor bleu = teinte(couleurs::bleu);
-const QColor rouge = teinte(couleurs::rouge);
-const QColor jaune = teinte(couleurs::jaune);
-const QColor gris_fenetre = teinte(couleurs::argent);
+using namespace teintes;
 
 using fabrique::police;
 
@@ -48,7 +44,7 @@ QLabel *image(QWidget *parent, const QString &nom, const QRect &geometrie)
 QPixmap dessine_fleche(bool pied_a_droite)
 {
     QPixmap fleche = toile_nette(QSize(11, 15));
-    fleche.fill(teinte(couleurs::gris_fleches));
+    fleche.fill(teintes::gris_fleches);
     QPainter p(&fleche);
     p.setPen(Qt::NoPen);
     p.setBrush(jaune);
@@ -78,7 +74,7 @@ void Tlecon::cree_controles(QWidget *client)
 {
     client->setAutoFillBackground(true);
     QPalette p = client->palette();
-    p.setColor(QPalette::Window, gris_fenetre);
+    p.setColor(QPalette::Window, argent);
     client->setPalette(p);
 
     cree_droite(client);

@@ -18,8 +18,7 @@
 
 namespace {
 
-const QColor jaune = teinte(couleurs::jaune);
-const QColor lime = teinte(couleurs::lime);
+using namespace teintes;
 
 // The type rows: one line per type id, the additions in the left column
 // and the subtractions of the same shape beside them.

@@ -17,9 +17,7 @@
 
 namespace {
 
-const QColor bleu = teinte(couleurs::bleu);
-const QColor rouge = teinte(couleurs::rouge);
-const QColor jaune = teinte(couleurs::jaune);
+using namespace teintes;
 
 QFont comic(int pixels, bool gras = true)
 {

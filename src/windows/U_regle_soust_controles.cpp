@@ -22,11 +22,7 @@ using namespace regle_soust;
 
 namespace {
 
-const QColor bleu = teinte(couleurs::bleu);
-const QColor rouge = teinte(couleurs::rouge);
-const QColor jaune = teinte(couleurs::jaune);
-const QColor marron = teinte(couleurs::marron);
-const QColor argent = teinte(couleurs::argent);
+using namespace teintes;
 
 const QString points = QStringLiteral(". . . . . . . . . . . .");
 
@@ -83,7 +79,7 @@ QIcon double_fleche()
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Qt::NoPen);
-    p.setBrush(teinte(couleurs::bleu_marine));
+    p.setBrush(teintes::bleu_marine);
     for (int x : {1, 7})
         p.drawPolygon(QPolygon({QPoint(x, 1), QPoint(x + 6, 6), QPoint(x, 11)}));
     return QIcon(image);

@@ -143,16 +143,16 @@ void Ttest::Button1Click()
     for (int n = 1; n <= 40; ++n) {
         if (!bilan.a_corriger[n])
             continue;
-        colore(edt(n), QPalette::Base, teinte(couleurs::rouge));
-        colore(edt(n), QPalette::Text, teinte(couleurs::jaune));
+        colore(edt(n), QPalette::Base, teintes::rouge);
+        colore(edt(n), QPalette::Text, teintes::jaune);
         ecrit(labl(n + 100), m_sujet.reponses[n]);
         labl(n + 100)->show();
     }
     ecrit(m_label_fautes, bilan.ligne_erreurs);
-    colore(m_label_fautes, QPalette::WindowText, teinte(couleurs::rouge));
+    colore(m_label_fautes, QPalette::WindowText, teintes::rouge);
     m_label_fautes->setVisible(bilan.ligne_erreurs_visible);
     ecrit(m_label_pdr, bilan.ligne_non_reponses);
-    colore(m_label_pdr, QPalette::WindowText, teinte(couleurs::rouge));
+    colore(m_label_pdr, QPalette::WindowText, teintes::rouge);
     m_label_pdr->setVisible(bilan.ligne_non_reponses_visible);
     m_note->setCaption(bilan.texte_note);
     m_note->show();

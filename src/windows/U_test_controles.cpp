@@ -91,7 +91,7 @@ void Ttest::cree_questions(QWidget *client)
                   narrow);
         QLabel *attendue = etiquette(client, QStringLiteral("Label") + QString::number(n + 100),
                                      disposition_test::reponse_attendue(n, 0), narrow_petite);
-        fabrique::colore(attendue, teinte(couleurs::rouge));
+        fabrique::colore(attendue, teintes::rouge);
         attendue->hide();
     }
 }
@@ -107,7 +107,7 @@ void Ttest::cree_bilan(QWidget *client)
                                TEffectLabel::esShadow,
                                police("Arial Black", 47, QFont::Black, fabrique::Style::italique));
     m_note->setDepthShadow(2);
-    m_note->setFontColor(teinte(couleurs::rouge));
+    m_note->setFontColor(teintes::rouge);
     m_note->setGeometry(272, 375, 145, 61);
     m_note->hide();
 

@@ -23,14 +23,14 @@ TFleche::TFleche(QWidget *parent) : QLabel(parent)
 QPixmap TFleche::image()
 {
     QPixmap image = toile_nette(QSize(42, 20));
-    image.fill(teinte(couleurs::argent));
+    image.fill(teintes::argent);
     QPainter peintre(&image);
     // A raised bevel: white on the top and left, grey then black on the
     // bottom and right.
     peintre.setPen(Qt::white);
     peintre.drawLine(0, 0, 40, 0);
     peintre.drawLine(0, 0, 0, 18);
-    peintre.setPen(teinte(couleurs::gris));
+    peintre.setPen(teintes::gris);
     peintre.drawLine(1, 18, 40, 18);
     peintre.drawLine(40, 1, 40, 18);
     peintre.setPen(Qt::black);
@@ -38,8 +38,8 @@ QPixmap TFleche::image()
     peintre.drawLine(41, 0, 41, 19);
 
     const QPolygon fleche({{9, 8}, {22, 8}, {22, 4}, {32, 10}, {22, 16}, {22, 12}, {9, 12}});
-    peintre.setPen(teinte(couleurs::marron));
-    peintre.setBrush(teinte(couleurs::rouge));
+    peintre.setPen(teintes::marron);
+    peintre.setBrush(teintes::rouge);
     peintre.drawPolygon(fleche);
     return image;
 }
