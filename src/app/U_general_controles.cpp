@@ -264,10 +264,9 @@ void Tgeneral::cree_affichage_score(QWidget *client)
     etiquette_fixe(client, general::Image7, {425, 225, 69, 20});
 
     auto *jeu = nomme(new TLedCharset(client), "LedCharset1");
-    const QString *noms[] = {&general::LedMatrix1, &general::LedMatrix2, &general::LedMatrix3};
     TLedMatrix *precedente = nullptr;
     for (int i = 0; i < 3; ++i) {
-        auto *led = nomme(new TLedMatrix(client), *noms[i]);
+        auto *led = nomme(new TLedMatrix(client), *general::leds[i]);
         led->setBackgroundColor(teinte(noir));
         led->setDotOnColor(teinte(led_allumee));
         led->setDotOffColor(teinte(led_eteinte));

@@ -22,14 +22,12 @@ using namespace vue_outils;
 
 namespace {
 
-const QString *const leds[] = {&general::LedMatrix1, &general::LedMatrix2, &general::LedMatrix3};
-
 // Moves the three LED cells and sets their scrolling.
 void place_leds(VueExercice &vue, const std::array<int, 3> &gauches, bool defile)
 {
     for (int i = 0; i < 3; ++i) {
-        fixe_gauche(vue, *leds[i], gauches[i]);
-        vue.defilement_led(*leds[i], defile);
+        fixe_gauche(vue, *general::leds[i], gauches[i]);
+        vue.defilement_led(*general::leds[i], defile);
     }
 }
 

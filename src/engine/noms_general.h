@@ -39,6 +39,8 @@ inline const QString Image9 = QStringLiteral("Image9");
 inline const QString LedMatrix1 = QStringLiteral("LedMatrix1");
 inline const QString LedMatrix2 = QStringLiteral("LedMatrix2");
 inline const QString LedMatrix3 = QStringLiteral("LedMatrix3");
+// The LED cells in the order of their chain.
+inline constexpr const QString *leds[] = {&LedMatrix1, &LedMatrix2, &LedMatrix3};
 
 // Timers.
 inline const QString timer_oui = QStringLiteral("timer_oui");

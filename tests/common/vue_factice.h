@@ -27,23 +27,27 @@ public:
     {
         // Design geometry of the controls whose position the drill reads.
         namespace dg = disposition_general;
-        const QRect depart[] = {
-            dg::Panel1, {dg::Label_question, QSize()}, {dg::Label1, QSize()}, dg::Panel2,
-            {dg::Image_oui_faux, QSize(88, 44)}, dg::Image_faux2, dg::Panel6, dg::EffectLabel9,
-            dg::EffectLabel10, dg::Label17, dg::Button10, dg::Image1, dg::Image2,
+        const struct { const QString &nom; QRect r; } depart[] = {
+            {general::Panel1, dg::Panel1},
+            {general::Label_question, {dg::Label_question, QSize()}},
+            {general::Label1, {dg::Label1, QSize()}},
+            {general::Panel2, dg::Panel2},
+            {general::Image_oui_faux, {dg::Image_oui_faux, QSize(88, 44)}},
+            {general::Image_faux2, dg::Image_faux2},
+            {general::Panel6, dg::Panel6},
+            {general::EffectLabel9, dg::EffectLabel9},
+            {general::EffectLabel10, dg::EffectLabel10},
+            {general::Label17, dg::Label17},
+            {general::Button10, dg::Button10},
+            {general::Image1, dg::Image1},
+            {general::Image2, dg::Image2},
         };
-        const QString *noms[] = {
-            &general::Panel1, &general::Label_question, &general::Label1, &general::Panel2,
-            &general::Image_oui_faux, &general::Image_faux2, &general::Panel6,
-            &general::EffectLabel9, &general::EffectLabel10, &general::Label17,
-            &general::Button10, &general::Image1, &general::Image2,
-        };
-        for (std::size_t i = 0; i < std::size(noms); ++i)
-            m_geometrie.insert(cle(*noms[i]), depart[i]);
-        const QString *leds[] = {&general::LedMatrix1, &general::LedMatrix2, &general::LedMatrix3};
+        for (const auto &d : depart)
+            m_geometrie.insert(cle(d.nom), d.r);
         for (int i = 0; i < 3; ++i)
-            m_geometrie.insert(cle(*leds[i]), QRect(dg::gauches_led_creation[i], dg::haut_led,
-                                                    dg::largeurs_led[i], dg::hauteur_led));
+            m_geometrie.insert(cle(*general::leds[i]),
+                               QRect(dg::gauches_led_creation[i], dg::haut_led,
+                                     dg::largeurs_led[i], dg::hauteur_led));
         m_auto.insert(cle(general::Label_question));
         m_auto.insert(cle(general::Label1));
         for (int n = general::premier_terme; n <= general::dernier_terme; ++n)
