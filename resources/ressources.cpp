@@ -82,9 +82,10 @@ QPixmap bitmap_programme(const QString &nom, qreal ratio)
 
 namespace {
 
-// The icon's pictures, each decoded at its first use and kept for the run:
-// a window's bar draws the 16-pixel one, the about box the 256-pixel one,
-// and the larger ones are read only where something asks for them.
+// The icon's pictures, each decoded at its first use. Those a window's bar
+// draws at every repaint (16 pixels, up to 32 on a zoomed screen) are kept
+// for the run; the larger ones are read again where asked: the window
+// system takes them once as each window is made, the about box once.
 class ImagesIcone
 {
 public:
@@ -109,6 +110,8 @@ public:
                 return {};
             --chemin;
         }
+        if (chemin.key() > cote_gardee)
+            return lit_image(chemin.value());
         QPixmap &image = m_images[chemin.key()];
         if (image.isNull())
             image = lit_image(chemin.value());
@@ -116,6 +119,7 @@ public:
     }
 
 private:
+    static constexpr int cote_gardee = 32;
     QMap<int, QString> m_chemins;
     QHash<int, QPixmap> m_images;
 };

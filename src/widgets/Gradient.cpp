@@ -125,16 +125,14 @@ void TGradient::paintEvent(QPaintEvent *event)
     if (size() != m_tailleDessinee) {
         m_tailleDessinee = size();
         const bool ellipse = m_style == gsEllipse;
-        // Bands across the whole height or width are kept as a narrow
-        // strip, laid side by side when copied: a full-screen background
-        // then holds some 100 kB, not eight megabytes. Forty-eight pixels
-        // make a whole number of device pixels at every zoom step and cover
-        // a keypad key.
+        // Bands across the whole height or width are kept as a line one
+        // pixel thick, stretched over the zone when copied: a full-screen
+        // background then holds a few kilobytes, not eight megabytes.
         QSize taille = size();
         if (m_style == gsVertical)
-            taille.setWidth(qMin(taille.width(), epaisseur_bande));
+            taille.setWidth(1);
         else if (m_style == gsHorizontal)
-            taille.setHeight(qMin(taille.height(), epaisseur_bande));
+            taille.setHeight(1);
         m_image = QImage(taille, QImage::Format_RGB32);
         if (ellipse)
             m_image.fill(argent);
@@ -161,18 +159,11 @@ void TGradient::paintEvent(QPaintEvent *event)
         painter.drawImage(0, 0, m_image);
 }
 
-// Plain copies of the strip, side by side, over the zone alone. The
-// strip's colours do not change along it, so its copies start at the
-// zone's edge: a keypad key's repaint takes a single one.
+// The line stretched across the zone in a single copy, whatever its size.
+// Along the line the zone takes the rows (or columns) it covers, one for one.
 void TGradient::pave(QPainter &painter, const QRect &zone) const
 {
-    const int l = m_image.width(), h = m_image.height();
-    const bool colonnes = m_style == gsVertical;
-    const int x0 = colonnes ? zone.left() : zone.left() - zone.left() % l;
-    const int y0 = colonnes ? zone.top() - zone.top() % h : zone.top();
-    for (int y = y0; y <= zone.bottom(); y += h)
-        for (int x = x0; x <= zone.right(); x += l) {
-            const QRect tuile = QRect(x, y, l, h) & zone;
-            painter.drawImage(tuile.topLeft(), m_image, tuile.translated(-x, -y));
-        }
+    const QRect source = m_style == gsVertical ? QRect(0, zone.top(), 1, zone.height())
+                                               : QRect(zone.left(), 0, zone.width(), 1);
+    painter.drawImage(zone, m_image, source);
 }

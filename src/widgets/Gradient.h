@@ -81,8 +81,6 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // The thickness of the strip a band gradient is kept as.
-    static constexpr int epaisseur_bande = 48;
     void pave(QPainter &painter, const QRect &zone) const;
 
     void aChange();

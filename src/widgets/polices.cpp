@@ -3,6 +3,7 @@
 
 #include <QFont>
 #include <QFontDatabase>
+#include <QResource>
 
 void installe_polices_de_substitution()
 {
@@ -22,8 +23,14 @@ void installe_polices_de_substitution()
         {"Balloon XBd BT", "Liberation Sans Narrow"},
     };
     // Comic Relief is built into the program, in its regular and bold faces.
-    for (const char *face : {":/polices/ComicRelief-Regular.ttf", ":/polices/ComicRelief-Bold.ttf"})
-        QFontDatabase::addApplicationFont(QString::fromLatin1(face));
+    // The faces are stored unpacked in the program, so the font database
+    // reads them where they lie instead of from a copy on the heap.
+    for (const char *face : {":/polices/ComicRelief-Regular.ttf", ":/polices/ComicRelief-Bold.ttf"}) {
+        const QResource ressource(QString::fromLatin1(face));
+        Q_ASSERT(ressource.compressionAlgorithm() == QResource::NoCompression);
+        QFontDatabase::addApplicationFontFromData(QByteArray::fromRawData(
+                reinterpret_cast<const char *>(ressource.data()), ressource.size()));
+    }
     for (const Substitution &s : table)
         QFont::insertSubstitution(QString::fromUtf8(s.demandee), QString::fromUtf8(s.installee));
 }
