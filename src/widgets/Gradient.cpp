@@ -154,16 +154,21 @@ void TGradient::paintEvent(QPaintEvent *event)
         ++m_redessins;
     }
     if (m_style == gsVertical || m_style == gsHorizontal)
-        pave(painter, event->rect());
+        for (const QRect &zone : event->region())
+            pave(painter, zone);
     else
         painter.drawImage(0, 0, m_image);
 }
 
 // The line stretched across the zone in a single copy, whatever its size.
-// Along the line the zone takes the rows (or columns) it covers, one for one.
+// Along the line the zone takes the rows (or columns) it covers, one for
+// one. Clipped to the zone alone, the copy takes Qt's direct scaling path,
+// on this thread, rather than the general one, which shares out a large
+// copy among helper threads that then keep their stacks and heaps.
 void TGradient::pave(QPainter &painter, const QRect &zone) const
 {
     const QRect source = m_style == gsVertical ? QRect(0, zone.top(), 1, zone.height())
                                                : QRect(zone.left(), 0, zone.width(), 1);
+    painter.setClipRect(zone);
     painter.drawImage(zone, m_image, source);
 }
