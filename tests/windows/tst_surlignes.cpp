@@ -8,6 +8,7 @@
 #include "programme.h"
 
 #include <QAction>
+#include <QFontInfo>
 #include <QImage>
 #include <QLabel>
 #include <QTest>
@@ -70,6 +71,11 @@ void TstSurlignes::le_surlignage_couvre_son_mot()
     QWidget *surligne = fenetre->findChild<QWidget *>(forme);
     QWidget *client = texte->parentWidget();
     QVERIFY(surligne->isVisibleTo(fenetre));
+    // Measured in the face built into the program, bold or regular as asked,
+    // not in a fallback nor in the regular face thickened.
+    const QFontInfo face(texte->font());
+    QCOMPARE(face.family(), QStringLiteral("Comic Relief"));
+    QCOMPARE(face.styleName(), texte->font().bold() ? "Bold" : "Regular");
 
     // The highlight as painted, across its middle row.
     const QImage avec = client->grab().toImage();
