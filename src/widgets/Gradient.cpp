@@ -125,14 +125,19 @@ void TGradient::paintEvent(QPaintEvent *event)
     if (size() != m_tailleDessinee) {
         m_tailleDessinee = size();
         const bool ellipse = m_style == gsEllipse;
-        // Bands across the whole height or width are kept as a line one
-        // pixel thick, stretched over the zone when copied: a full-screen
-        // background then holds a few kilobytes, not eight megabytes.
+        // Bands across the whole height or width are kept as a strip, its
+        // colours the same all along it, copied over the zone: a full-screen
+        // background then holds kilobytes, not megabytes. On a zoomed screen
+        // every copy is scaled anyway, so the strip is a single line,
+        // stretched. At one device pixel per pixel, a strip as wide as a
+        // keypad key makes a key's repaint a plain copy, several times
+        // cheaper than stretching a line.
+        const int epaisseur = devicePixelRatioF() == 1 ? epaisseur_touche : 1;
         QSize taille = size();
         if (m_style == gsVertical)
-            taille.setWidth(1);
+            taille.setWidth(qMin(taille.width(), epaisseur));
         else if (m_style == gsHorizontal)
-            taille.setHeight(1);
+            taille.setHeight(qMin(taille.height(), epaisseur));
         m_image = QImage(taille, QImage::Format_RGB32);
         if (ellipse)
             m_image.fill(argent);
@@ -153,22 +158,29 @@ void TGradient::paintEvent(QPaintEvent *event)
         }
         ++m_redessins;
     }
-    if (m_style == gsVertical || m_style == gsHorizontal)
-        for (const QRect &zone : event->region())
+    if (m_style == gsVertical || m_style == gsHorizontal) {
+        // Rectangle by rectangle, each clipped to itself when the region has
+        // several: Qt then copies by its direct path, on this thread, rather
+        // than by its general one, which shares out a large copy among
+        // helper threads that then keep their stacks and heaps.
+        const QRegion &region = event->region();
+        for (const QRect &zone : region) {
+            if (region.rectCount() > 1)
+                painter.setClipRect(zone);
             pave(painter, zone);
-    else
+        }
+    } else {
         painter.drawImage(0, 0, m_image);
+    }
 }
 
-// The line stretched across the zone in a single copy, whatever its size.
-// Along the line the zone takes the rows (or columns) it covers, one for
-// one. Clipped to the zone alone, the copy takes Qt's direct scaling path,
-// on this thread, rather than the general one, which shares out a large
-// copy among helper threads that then keep their stacks and heaps.
+// The strip copied over the zone in a single copy, stretched where the zone
+// is wider than the strip. Along the strip the zone takes the rows (or
+// columns) it covers, one for one.
 void TGradient::pave(QPainter &painter, const QRect &zone) const
 {
-    const QRect source = m_style == gsVertical ? QRect(0, zone.top(), 1, zone.height())
-                                               : QRect(zone.left(), 0, zone.width(), 1);
-    painter.setClipRect(zone);
+    const QRect source = m_style == gsVertical
+            ? QRect(0, zone.top(), qMin(zone.width(), m_image.width()), zone.height())
+            : QRect(zone.left(), 0, zone.width(), qMin(zone.height(), m_image.height()));
     painter.drawImage(zone, m_image, source);
 }

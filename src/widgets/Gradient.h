@@ -81,6 +81,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
+    // The width of a keypad key: the strip kept at one device pixel per pixel.
+    static constexpr int epaisseur_touche = 48;
     void pave(QPainter &painter, const QRect &zone) const;
 
     void aChange();

@@ -302,12 +302,13 @@ void tst_Gradient::unePartieRepeinteEgaleLeTout_data()
     QTest::addColumn<int>("style");
     QTest::addColumn<QRect>("zone");
     QTest::addColumn<qreal>("ratio");
-    // A keypad key of the main window, and zones across several copies of
-    // the kept strip, at 1x and at zoom steps with fractional pixels.
+    // A keypad key of the main window, and zones wider or taller than the
+    // kept strip, at 1x and at zoom steps with fractional pixels.
     const auto v = int(TGradient::gsVertical), h = int(TGradient::gsHorizontal);
     QTest::newRow("vertical, key 7") << v << QRect(114, 170, 45, 45) << qreal(1);
     QTest::newRow("vertical, key 7 at 1.75") << v << QRect(114, 170, 45, 45) << qreal(1.75);
     QTest::newRow("vertical, wide zone at 1.25") << v << QRect(7, 3, 301, 60) << qreal(1.25);
+    QTest::newRow("vertical, zone wider than the kept strip") << v << QRect(7, 3, 301, 60) << qreal(1);
     QTest::newRow("horizontal, tall zone at 1.75") << h << QRect(13, 5, 40, 290) << qreal(1.75);
     QTest::newRow("horizontal, wide zone") << h << QRect(30, 100, 200, 31) << qreal(1);
 }
