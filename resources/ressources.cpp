@@ -35,7 +35,9 @@ T &par_application()
 // keep a finer drawing for the run beside its reduced copy.
 QPixmap lit_image(const QString &chemin)
 {
-    return QPixmap::fromImage(QImageReader(chemin).read());
+    QImageReader lecteur(chemin, "png");
+    lecteur.setAutoDetectImageFormat(false);
+    return QPixmap::fromImage(lecteur.read());
 }
 
 // The picture as bitmap_programme gives it, made anew.

@@ -11,6 +11,7 @@
 #include "accessibilite.h"
 #include "ressources.h"
 #include "sans_gestionnaire.h"
+#include "style_programme.h"
 
 #include <QApplication>
 
@@ -24,6 +25,9 @@ constexpr const char *noms_annexes[nombre_annexes] = {
 
 Programme::Programme(std::unique_ptr<SourceAleatoire> hasard) : m_hasard(std::move(hasard))
 {
+    // Before the first window is made (see style_programme.h).
+    if (!qobject_cast<StyleProgramme *>(QApplication::style()))
+        QApplication::setStyle(new StyleProgramme);
     // Every window's caption bar shows the program's icon.
     QApplication::setWindowIcon(icone_fenetres());
     // Before any window is described to a screen reader.

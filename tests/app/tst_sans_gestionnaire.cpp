@@ -10,6 +10,7 @@
 #include "sans_gestionnaire.h"
 
 #include <QAction>
+#include <QFile>
 #include <QScreen>
 #include <QTest>
 
@@ -38,6 +39,11 @@ void tst_sans_gestionnaire::les_fenetres_suivent_leur_etat()
     const QRect zone = general.screen()->availableGeometry();
     QTRY_COMPARE(general.frameGeometry(), zone);
     QTRY_VERIFY(general.isActiveWindow());
+    // Shown and painted, it has read no picture in a way that makes Qt load
+    // its image-format plugins and their libraries for the run.
+    QFile projections(QStringLiteral("/proc/self/maps"));
+    QVERIFY(projections.open(QIODevice::ReadOnly));
+    QVERIFY(!projections.readAll().contains("/imageformats/"));
 
     // Minimised, nothing could bring it back: it stays.
     general.showMinimized();
