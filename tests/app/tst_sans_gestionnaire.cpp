@@ -11,8 +11,10 @@
 
 #include <QAction>
 #include <QFile>
+#include <QMenuBar>
 #include <QScreen>
 #include <QTest>
+#include <QToolButton>
 
 class tst_sans_gestionnaire : public QObject
 {
@@ -44,6 +46,10 @@ void tst_sans_gestionnaire::les_fenetres_suivent_leur_etat()
     QFile projections(QStringLiteral("/proc/self/maps"));
     QVERIFY(projections.open(QIODevice::ReadOnly));
     QVERIFY(!projections.readAll().contains("/imageformats/"));
+    // The menu bar's overflow arrow, read at its first use, is still there.
+    const auto *fleche = general.menuBar()->findChild<QToolButton *>(
+            QStringLiteral("qt_menubar_ext_button"));
+    QVERIFY(fleche && !fleche->icon().pixmap(16).isNull());
 
     // Minimised, nothing could bring it back: it stays.
     general.showMinimized();
