@@ -32,7 +32,9 @@ T &par_application()
 }
 
 // A picture read from the resources, outside Qt's pixmap cache, which would
-// keep a finer drawing for the run beside its reduced copy.
+// keep a finer drawing for the run beside its reduced copy. All are PNG:
+// left to find the format from the content, Qt would load every one of its
+// image-format plugins, and their libraries, to ask them.
 QPixmap lit_image(const QString &chemin)
 {
     QImageReader lecteur(chemin, "png");
