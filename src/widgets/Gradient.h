@@ -81,7 +81,8 @@ protected:
     void paintEvent(QPaintEvent *event) override;
 
 private:
-    // The width of a keypad key: the strip kept at one device pixel per pixel.
+    // The strip kept at one device pixel per pixel: wider than a keypad key
+    // (45 pixels), so that a key's repaint takes one plain copy.
     static constexpr int epaisseur_touche = 48;
     void pave(QPainter &painter, const QRect &zone) const;
 
