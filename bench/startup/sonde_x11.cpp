@@ -136,6 +136,7 @@ int main(int argc, char *argv[])
 
     // The first top-level window mapped by the program.
     XWindowAttributes fenetre{};
+    Window carte = None;
     double carte_ms = NAN;
     while (std::isnan(carte_ms) && ms_depuis(t0) < 20000) {
         while (XPending(d)) {
@@ -143,7 +144,8 @@ int main(int argc, char *argv[])
             XNextEvent(d, &e);
             if (e.type == MapNotify && !e.xmap.override_redirect && std::isnan(carte_ms)) {
                 carte_ms = ms_depuis(t0);
-                XGetWindowAttributes(d, e.xmap.window, &fenetre);
+                carte = e.xmap.window;
+                XGetWindowAttributes(d, carte, &fenetre);
             }
         }
         if (std::isnan(carte_ms))
@@ -164,7 +166,12 @@ int main(int argc, char *argv[])
 
     std::vector<double> appuis, relachements, cpu_appuis, cpu_relachements;
     if (clic_x >= 0 && !std::isnan(peinture_ms)) {
-        const int x = fenetre.x + clic_x, y = fenetre.y + clic_y;
+        // Clicked where the window lies now: a program may place its window
+        // after mapping it (without a window manager, a maximised window is
+        // moved to the screen's corner once shown).
+        int x = 0, y = 0;
+        Window enfant = None;
+        XTranslateCoordinates(d, carte, racine, clic_x, clic_y, &x, &y, &enfant);
         XTestFakeMotionEvent(d, -1, x, y, 0);
         XSync(d, False);
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
