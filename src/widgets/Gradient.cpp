@@ -126,12 +126,11 @@ void TGradient::paintEvent(QPaintEvent *event)
         m_tailleDessinee = size();
         const bool ellipse = m_style == gsEllipse;
         // Bands across the whole height or width are kept as a strip, its
-        // colours the same all along it, copied over the zone: a full-screen
-        // background then holds kilobytes, not megabytes. On a zoomed screen
-        // every copy is scaled anyway, so the strip is a single line,
-        // stretched. At one device pixel per pixel, a strip as wide as a
-        // keypad key makes a key's repaint a plain copy, cheaper than
-        // stretching a line (a click then costs a sixth less).
+        // colours the same all along it: a full-screen background then holds
+        // kilobytes, not megabytes. At one device pixel per pixel the strip
+        // is wider than a keypad key, so that a key's repaint is one plain
+        // copy. On a zoomed screen, where any copy would be stretched pixel
+        // by pixel, it is a single line, filled band by band.
         const int epaisseur = devicePixelRatioF() == 1 ? epaisseur_touche : 1;
         QSize taille = size();
         if (m_style == gsVertical)
@@ -160,14 +159,22 @@ void TGradient::paintEvent(QPaintEvent *event)
     }
     if (m_style == gsVertical || m_style == gsHorizontal) {
         // Rectangle by rectangle, each clipped to itself when the region has
-        // several: Qt then copies by its direct path, on this thread, rather
-        // than by its general one, which shares out a large copy among
-        // helper threads that then keep their stacks and heaps.
+        // several: Qt then paints by its direct path, on this thread, rather
+        // than by its general one, which shares out a large area among
+        // helper threads that then keep their stacks and heaps. The strip is
+        // copied plainly where one pixel is one device pixel; anywhere else
+        // (a zoomed screen, or a picture of another ratio) a copy would be
+        // stretched pixel by pixel, so the colours are filled band by band.
         const QRegion &region = event->region();
+        const bool copie = painter.deviceTransform().type() <= QTransform::TxTranslate
+                && (m_style == gsVertical ? m_image.width() : m_image.height()) > 1;
         for (const QRect &zone : region) {
             if (region.rectCount() > 1)
                 painter.setClipRect(zone);
-            pave(painter, zone);
+            if (copie)
+                pave(painter, zone);
+            else
+                peint_bandes(painter, zone);
         }
     } else {
         painter.drawImage(0, 0, m_image);
@@ -183,4 +190,44 @@ void TGradient::pave(QPainter &painter, const QRect &zone) const
             ? QRect(0, zone.top(), qMin(zone.width(), m_image.width()), zone.height())
             : QRect(zone.left(), 0, zone.width(), qMin(zone.height(), m_image.height()));
     painter.drawImage(zone, m_image, source);
+}
+
+// The zone filled band by band in plain colours, from the strip's runs of
+// one colour: a pressed key's background then costs a few fills, not a
+// stretched copy of each of its pixels. Each row (or column) gets the
+// device pixels whose centres it covers, a centre on the edge going to the
+// row before, as Qt's scaled copy lays them: any zone, at any zoom and at
+// any place between device pixels, gets the pixels a copy of the whole did.
+void TGradient::peint_bandes(QPainter &painter, const QRect &zone) const
+{
+    const QRect aire = zone & rect();
+    const bool vertical = m_style == gsVertical;
+    const QTransform &versEcran = painter.deviceTransform();
+    const qreal echelle = vertical ? versEcran.m22() : versEcran.m11();
+    const qreal origine = vertical ? versEcran.dy() : versEcran.dx();
+    // Where the device pixels of row n start, in the widget's coordinates.
+    const auto bord = [echelle, origine](int n) {
+        return (std::floor(origine + n * echelle - 0.5) + 1 - origine) / echelle;
+    };
+    // The colours along the strip's first row (or column).
+    const uchar *octets = m_image.constBits();
+    const qsizetype pas = vertical ? m_image.bytesPerLine() : qsizetype(sizeof(QRgb));
+    const auto couleur_de = [octets, pas](int n) {
+        return *reinterpret_cast<const QRgb *>(octets + n * pas);
+    };
+    const int fin = vertical ? aire.bottom() + 1 : aire.right() + 1;
+    int n = vertical ? aire.top() : aire.left();
+    qreal a = bord(n);
+    while (n < fin) {
+        const QRgb couleur = couleur_de(n);
+        int suite = n + 1;
+        while (suite < fin && couleur_de(suite) == couleur)
+            ++suite;
+        const qreal b = bord(suite);
+        painter.fillRect(vertical ? QRectF(aire.left(), a, aire.width(), b - a)
+                                  : QRectF(a, aire.top(), b - a, aire.height()),
+                         QColor(couleur));
+        n = suite;
+        a = b;
+    }
 }

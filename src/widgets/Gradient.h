@@ -16,7 +16,8 @@ class TAncrage;
 // geometric styles. While Buffered, the gradient is drawn into an
 // off-screen picture that is redrawn only after a size or property change;
 // an ordinary repaint is then a copy of that picture over the repainted
-// zone (for bands, of a narrow strip of it laid side by side).
+// zone. Bands keep a narrow strip of it, copied over the zone, or on a
+// zoomed screen a single line whose colours are filled band by band.
 class TGradient : public QWidget
 {
     Q_OBJECT
@@ -85,6 +86,7 @@ private:
     // (45 pixels), so that a key's repaint takes one plain copy.
     static constexpr int epaisseur_touche = 48;
     void pave(QPainter &painter, const QRect &zone) const;
+    void peint_bandes(QPainter &painter, const QRect &zone) const;
 
     void aChange();
     void recalculeTable();

@@ -2,6 +2,7 @@
 #include "Gradient.h"
 #include "polices.h"
 
+#include <QPainter>
 #include <QtTest>
 
 namespace {
@@ -325,18 +326,43 @@ void tst_Gradient::unePartieRepeinteEgaleLeTout()
     degrade.setEndColor(Qt::white);
     degrade.setStyle(TGradient::TGradStyle(style));
     degrade.resize(640, 480);
-    // The region's top-left corner lands where it lies in the widget.
-    const auto peint = [&degrade, ratio](const QRect &region) {
-        QImage image((QSizeF(degrade.size()) * ratio).toSize(), QImage::Format_RGB32);
+    // The widget lies one pixel in from the picture's corner, which puts
+    // its origin between device pixels at fractional ratios, as in a
+    // window; a region lands where it lies in the widget.
+    const QPoint marge(1, 1);
+    const QSize taille = ((QSizeF(degrade.size()) + QSizeF(1, 1)) * ratio).toSize();
+    const auto vierge = [&taille, ratio] {
+        QImage image(taille, QImage::Format_RGB32);
         image.setDevicePixelRatio(ratio);
         image.fill(rien);
-        degrade.render(&image, region.topLeft(), region);
+        return image;
+    };
+    const auto peint = [&degrade, &vierge, marge](const QRect &region) {
+        QImage image = vierge();
+        degrade.render(&image, marge + region.topLeft(), region);
         return image;
     };
     const QImage tout = peint(degrade.rect());
+    // The whole is the line of the gradient's colours stretched over the
+    // area, as Qt's own scaled copy lays it on the device pixels.
+    const bool vertical = style == TGradient::gsVertical;
+    QImage ligne(vertical ? QSize(1, degrade.height()) : QSize(degrade.width(), 1),
+                 QImage::Format_RGB32);
+    {
+        QPainter p(&ligne);
+        TGradient::dessine(p, degrade.colourTable(), TGradient::TGradStyle(style), ligne.width(),
+                           ligne.height(), 1);
+    }
+    QImage etire = vierge();
+    {
+        QPainter p(&etire);
+        p.drawImage(degrade.rect().translated(marge), ligne);
+    }
+    QCOMPARE(tout, etire);
     const QImage partie = peint(zone);
-    const QRect pixels(QPoint(qCeil(zone.left() * ratio), qCeil(zone.top() * ratio)),
-                       QPoint(qFloor((zone.right() + 1) * ratio) - 1,
-                              qFloor((zone.bottom() + 1) * ratio) - 1));
+    const QRect place = zone.translated(marge);
+    const QRect pixels(QPoint(qCeil(place.left() * ratio), qCeil(place.top() * ratio)),
+                       QPoint(qFloor((place.right() + 1) * ratio) - 1,
+                              qFloor((place.bottom() + 1) * ratio) - 1));
     QCOMPARE(partie.copy(pixels), tout.copy(pixels));
 }
