@@ -19,6 +19,7 @@ class QKeyEvent;
 class QPushButton;
 class QTimer;
 class TAnnonce;
+class TGradient;
 
 // The main window: the drill's question line, answer panel, keypad,
 // correction line and score gauge, and the menu that opens the other
@@ -82,7 +83,7 @@ protected:
 private:
     // Layout (U_general_controles.cpp).
     void cree_controles();
-    void cree_clavier(QWidget *client);
+    void cree_clavier(QWidget *client, TGradient &fond);
     void cree_legendes(QWidget *client);
     void cree_affichage_score(QWidget *client);
     void cree_minuteries();

@@ -8,6 +8,7 @@
 #include "Annonce.h"
 #include "EffectLabel.h"
 #include "Gradient.h"
+#include "bouton_sur_fond.h"
 #include "LedCharset.h"
 #include "LedMatrix.h"
 #include "etiquette_auto.h"
@@ -111,9 +112,9 @@ const Touche touches_du_clavier[] = {
 
 const Touche bouton_continuer = {general::Button10, dg::Button10, "OK", 0, "continuer"};
 
-QPushButton *touche(QWidget *parent, const Touche &t)
+QPushButton *touche(QWidget *parent, TGradient &fond, const Touche &t)
 {
-    auto *b = nomme(new QPushButton(QString::fromUtf8(t.texte), parent), t.nom);
+    auto *b = nomme(new BoutonSurFond(QString::fromUtf8(t.texte), fond, parent), t.nom);
     b->setGeometry(t.geometrie);
     if (t.pixels > 0)
         b->setFont(arial_gras(t.pixels));
@@ -186,7 +187,7 @@ void Tgeneral::cree_controles()
     couleur_du_texte(invite, noir);
     invite->hide();
 
-    cree_clavier(client);
+    cree_clavier(client, *fond);
     cree_legendes(client);
     cree_minuteries();
     m_annonce = new TAnnonce(client);
@@ -199,10 +200,10 @@ void Tgeneral::cree_controles()
     charge_image(general::Image9, QStringLiteral("bitmap_18"));
 }
 
-void Tgeneral::cree_clavier(QWidget *client)
+void Tgeneral::cree_clavier(QWidget *client, TGradient &fond)
 {
     for (const Touche &t : touches_du_clavier)
-        touche(client, t);
+        touche(client, fond, t);
     m_bouton_moins = client->findChild<QPushButton *>(general::Button_);
     for (int chiffre = 0; chiffre < 10; ++chiffre)
         m_chiffres[chiffre] = client->findChild<QPushButton *>(general::chiffre(chiffre));
@@ -215,7 +216,7 @@ void Tgeneral::cree_clavier(QWidget *client)
     m_bouton_ok->setAutoDefault(true);
     m_bouton_ok->setDefault(true);
 
-    m_bouton10 = touche(client, bouton_continuer);
+    m_bouton10 = touche(client, fond, bouton_continuer);
     m_bouton10->setFocusPolicy(Qt::TabFocus);
     m_bouton10->setAutoDefault(true);
     m_bouton10->hide();

@@ -118,67 +118,85 @@ TGradient::TableDeCouleurs TGradient::calculeTable(const QColor &debut, const QC
 void TGradient::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
+    peint(painter, event->region());
+}
+
+void TGradient::peint_sous(QPainter &painter, const QWidget &dessus)
+{
+    const QPoint decalage = dessus.mapTo(window(), QPoint()) - mapTo(window(), QPoint());
+    painter.translate(-decalage);
+    peint(painter, QRegion(dessus.rect().translated(decalage)));
+    painter.translate(decalage);
+}
+
+void TGradient::peint(QPainter &painter, const QRegion &region)
+{
     if (!m_tampon) {
         dessine(painter, m_table, m_style, width(), height(), m_pas);
         return;
     }
-    if (size() != m_tailleDessinee) {
-        m_tailleDessinee = size();
-        const bool ellipse = m_style == gsEllipse;
-        // Bands across the whole height or width are kept as a strip, its
-        // colours the same all along it: a full-screen background then holds
-        // kilobytes, not megabytes. At one device pixel per pixel the strip
-        // is wider than a keypad key, so that a key's repaint is one plain
-        // copy. On a zoomed screen, where any copy would be stretched pixel
-        // by pixel, it is a single line, filled band by band.
-        const int epaisseur = devicePixelRatioF() == 1 ? epaisseur_touche : 1;
-        QSize taille = size();
-        if (m_style == gsVertical)
-            taille.setWidth(qMin(taille.width(), epaisseur));
-        else if (m_style == gsHorizontal)
-            taille.setHeight(qMin(taille.height(), epaisseur));
-        m_image = QImage(taille, QImage::Format_RGB32);
-        if (ellipse)
-            m_image.fill(argent);
-        {
-            QPainter peintreImage(&m_image);
-            dessine(peintreImage, m_table, m_style, taille.width(), taille.height(), m_pas);
-        }
-        if (ellipse) {
-            // Silver is the transparent colour: done once here, so that each
-            // repaint stays a single copy.
-            m_image.convertTo(QImage::Format_ARGB32_Premultiplied);
-            for (int y = 0; y < m_image.height(); ++y) {
-                auto *ligne = reinterpret_cast<QRgb *>(m_image.scanLine(y));
-                for (int x = 0; x < m_image.width(); ++x)
-                    if (ligne[x] == argent)
-                        ligne[x] = 0;
-            }
-        }
-        ++m_redessins;
-    }
-    if (m_style == gsVertical || m_style == gsHorizontal) {
-        // Rectangle by rectangle, each clipped to itself when the region has
-        // several: Qt then paints by its direct path, on this thread, rather
-        // than by its general one, which shares out a large area among
-        // helper threads that then keep their stacks and heaps. The strip is
-        // copied plainly where one pixel is one device pixel; anywhere else
-        // (a zoomed screen, or a picture of another ratio) a copy would be
-        // stretched pixel by pixel, so the colours are filled band by band.
-        const QRegion &region = event->region();
-        const bool copie = painter.deviceTransform().type() <= QTransform::TxTranslate
-                && (m_style == gsVertical ? m_image.width() : m_image.height()) > 1;
-        for (const QRect &zone : region) {
-            if (region.rectCount() > 1)
-                painter.setClipRect(zone);
-            if (copie)
-                pave(painter, zone);
-            else
-                peint_bandes(painter, zone);
-        }
-    } else {
+    prepare();
+    if (m_style != gsVertical && m_style != gsHorizontal) {
         painter.drawImage(0, 0, m_image);
+        return;
     }
+    // Rectangle by rectangle, each clipped to itself when the region has
+    // several: Qt then paints by its direct path, on this thread, rather
+    // than by its general one, which shares out a large area among helper
+    // threads that then keep their stacks and heaps. The strip is copied
+    // plainly where one pixel is one device pixel; anywhere else (a zoomed
+    // screen, or a picture of another ratio) a copy would be stretched pixel
+    // by pixel, so the colours are filled band by band.
+    const bool copie = painter.deviceTransform().type() <= QTransform::TxTranslate
+            && (m_style == gsVertical ? m_image.width() : m_image.height()) > 1;
+    for (const QRect &zone : region) {
+        if (region.rectCount() > 1)
+            painter.setClipRect(zone);
+        if (copie)
+            pave(painter, zone);
+        else
+            peint_bandes(painter, zone);
+    }
+}
+
+// The off-screen picture, drawn again after a size or property change.
+void TGradient::prepare()
+{
+    if (size() == m_tailleDessinee)
+        return;
+    m_tailleDessinee = size();
+    const bool ellipse = m_style == gsEllipse;
+    // Bands across the whole height or width are kept as a strip, its
+    // colours the same all along it: a full-screen background then holds
+    // kilobytes, not megabytes. At one device pixel per pixel the strip
+    // is wider than a keypad key, so that a key's repaint is one plain
+    // copy. On a zoomed screen, where any copy would be stretched pixel
+    // by pixel, it is a single line, filled band by band.
+    const int epaisseur = devicePixelRatioF() == 1 ? epaisseur_touche : 1;
+    QSize taille = size();
+    if (m_style == gsVertical)
+        taille.setWidth(qMin(taille.width(), epaisseur));
+    else if (m_style == gsHorizontal)
+        taille.setHeight(qMin(taille.height(), epaisseur));
+    m_image = QImage(taille, QImage::Format_RGB32);
+    if (ellipse)
+        m_image.fill(argent);
+    {
+        QPainter peintreImage(&m_image);
+        dessine(peintreImage, m_table, m_style, taille.width(), taille.height(), m_pas);
+    }
+    if (ellipse) {
+        // Silver is the transparent colour: done once here, so that each
+        // repaint stays a single copy.
+        m_image.convertTo(QImage::Format_ARGB32_Premultiplied);
+        for (int y = 0; y < m_image.height(); ++y) {
+            auto *ligne = reinterpret_cast<QRgb *>(m_image.scanLine(y));
+            for (int x = 0; x < m_image.width(); ++x)
+                if (ligne[x] == argent)
+                    ligne[x] = 0;
+        }
+    }
+    ++m_redessins;
 }
 
 // The strip copied over the zone in a single copy, stretched where the zone
@@ -202,6 +220,8 @@ void TGradient::peint_bandes(QPainter &painter, const QRect &zone) const
 {
     const QRect aire = zone & rect();
     const bool vertical = m_style == gsVertical;
+    // The whole mapping to device pixels, a translation of the painter
+    // included.
     const QTransform &versEcran = painter.deviceTransform();
     const qreal echelle = vertical ? versEcran.m22() : versEcran.m11();
     const qreal origine = vertical ? versEcran.dy() : versEcran.dx();

@@ -72,6 +72,10 @@ public:
     // How many times the off-screen picture has been drawn.
     int redrawCount() const { return m_redessins; }
 
+    // Paints the gradient under `dessus`, a widget lying on it in the same
+    // window, with that widget's own painter.
+    void peint_sous(QPainter &painter, const QWidget &dessus);
+
     // Draws the gradient of a W x H area with this table.
     static void dessine(QPainter &painter, const TableDeCouleurs &table, TGradStyle style,
                         int largeur, int hauteur, int pas);
@@ -85,6 +89,8 @@ private:
     // The strip kept at one device pixel per pixel: wider than a keypad key
     // (45 pixels), so that a key's repaint takes one plain copy.
     static constexpr int epaisseur_touche = 48;
+    void peint(QPainter &painter, const QRegion &region);
+    void prepare();
     void pave(QPainter &painter, const QRect &zone) const;
     void peint_bandes(QPainter &painter, const QRect &zone) const;
 

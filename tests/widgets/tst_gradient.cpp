@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Gradient.h"
+#include "bouton_sur_fond.h"
 #include "polices.h"
 
 #include <QPainter>
@@ -18,6 +19,17 @@ QImage rendu(QWidget &widget)
     widget.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
     return image;
 }
+
+// Counts the paint events a widget receives.
+struct Peintures : QObject
+{
+    int nombre = 0;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        nombre += e->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
 
 QRgb gris(int niveau)
 {
@@ -48,6 +60,8 @@ private slots:
     void ancrageRemplitLeParent();
     void unePartieRepeinteEgaleLeTout_data();
     void unePartieRepeinteEgaleLeTout();
+    void boutonSurFond_data();
+    void boutonSurFond();
 };
 
 void tst_Gradient::bleuVersBlancVertical_data()
@@ -365,4 +379,58 @@ void tst_Gradient::unePartieRepeinteEgaleLeTout()
                        QPoint(qFloor((place.right() + 1) * ratio) - 1,
                               qFloor((place.bottom() + 1) * ratio) - 1));
     QCOMPARE(partie.copy(pixels), tout.copy(pixels));
+}
+
+void tst_Gradient::boutonSurFond_data()
+{
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("1x") << qreal(1);
+    QTest::newRow("1.75") << qreal(1.75);
+    QTest::newRow("1.25") << qreal(1.25);
+}
+
+// A button that paints the gradient under its corners itself looks like a
+// plain button lying on the gradient, at any zoom; pressed, it repaints
+// alone.
+void tst_Gradient::boutonSurFond()
+{
+    QFETCH(qreal, ratio);
+    // The gradient and the button are siblings, neither at the window's
+    // corner, as in the main window.
+    struct Fenetre
+    {
+        QWidget widget;
+        TGradient *fond = new TGradient(&widget);
+        QPushButton *bouton = nullptr;
+        explicit Fenetre(bool sur_fond)
+        {
+            widget.resize(160, 120);
+            fond->setGeometry(3, 5, 150, 110);
+            fond->setStartColor(QColor(0, 0, 255));
+            fond->setEndColor(Qt::white);
+            bouton = sur_fond ? new BoutonSurFond(QStringLiteral("7"), *fond, &widget)
+                              : new QPushButton(QStringLiteral("7"), &widget);
+            bouton->setGeometry(17, 29, 45, 45);
+        }
+    };
+    const auto image = [ratio](QWidget &widget) {
+        QImage image((QSizeF(widget.size()) * ratio).toSize(), QImage::Format_RGB32);
+        image.setDevicePixelRatio(ratio);
+        image.fill(rien);
+        widget.render(&image);
+        return image;
+    };
+    Fenetre simple(false), sur_fond(true);
+    QCOMPARE(image(sur_fond.widget), image(simple.widget));
+
+    sur_fond.widget.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sur_fond.widget));
+    Peintures fond, bouton;
+    sur_fond.fond->installEventFilter(&fond);
+    sur_fond.bouton->installEventFilter(&bouton);
+    QTest::mousePress(sur_fond.bouton, Qt::LeftButton);
+    QCoreApplication::processEvents();
+    QCOMPARE(fond.nombre, 0);
+    QCOMPARE(bouton.nombre, 1);
+    QTest::mouseRelease(sur_fond.bouton, Qt::LeftButton);
 }
