@@ -10,13 +10,15 @@ namespace {
 
 const QRgb rien = qRgb(255, 0, 255);
 
-// Paints the gradient alone into a picture prefilled with magenta, so that
-// pixels the gradient leaves untouched stay magenta.
-QImage rendu(QWidget &widget)
+// Paints a widget alone (a region of it if given), at a device pixel ratio,
+// into a picture prefilled with magenta, so that pixels the widget leaves
+// untouched stay magenta.
+QImage rendu(QWidget &widget, qreal ratio = 1, const QRegion &region = QRegion())
 {
-    QImage image(widget.size(), QImage::Format_RGB32);
+    QImage image((QSizeF(widget.size()) * ratio).toSize(), QImage::Format_RGB32);
+    image.setDevicePixelRatio(ratio);
     image.fill(rien);
-    widget.render(&image, QPoint(), QRegion(), QWidget::RenderFlags());
+    widget.render(&image, region.boundingRect().topLeft(), region, QWidget::DrawChildren);
     return image;
 }
 
@@ -335,46 +337,24 @@ void tst_Gradient::unePartieRepeinteEgaleLeTout()
     QFETCH(int, style);
     QFETCH(QRect, zone);
     QFETCH(qreal, ratio);
-    TGradient degrade;
-    degrade.setStartColor(QColor(0, 0, 255));
-    degrade.setEndColor(Qt::white);
-    degrade.setStyle(TGradient::TGradStyle(style));
-    degrade.resize(640, 480);
-    // The widget lies one pixel in from the picture's corner, which puts
-    // its origin between device pixels at fractional ratios, as in a
-    // window; a region lands where it lies in the widget.
-    const QPoint marge(1, 1);
-    const QSize taille = ((QSizeF(degrade.size()) + QSizeF(1, 1)) * ratio).toSize();
-    const auto vierge = [&taille, ratio] {
-        QImage image(taille, QImage::Format_RGB32);
-        image.setDevicePixelRatio(ratio);
-        image.fill(rien);
-        return image;
-    };
-    const auto peint = [&degrade, &vierge, marge](const QRect &region) {
-        QImage image = vierge();
-        degrade.render(&image, marge + region.topLeft(), region);
-        return image;
-    };
-    const QImage tout = peint(degrade.rect());
-    // The whole is the line of the gradient's colours stretched over the
-    // area, as Qt's own scaled copy lays it on the device pixels.
-    const bool vertical = style == TGradient::gsVertical;
-    QImage ligne(vertical ? QSize(1, degrade.height()) : QSize(degrade.width(), 1),
-                 QImage::Format_RGB32);
-    {
-        QPainter p(&ligne);
-        TGradient::dessine(p, degrade.colourTable(), TGradient::TGradStyle(style), ligne.width(),
-                           ligne.height(), 1);
-    }
-    QImage etire = vierge();
-    {
-        QPainter p(&etire);
-        p.drawImage(degrade.rect().translated(marge), ligne);
-    }
+    // The gradient lies one pixel in from its window's corner, which puts
+    // its origin between device pixels at fractional ratios.
+    QWidget fenetre;
+    fenetre.resize(642, 482);
+    auto *degrade = new TGradient(&fenetre);
+    degrade->setGeometry(1, 1, 640, 480);
+    degrade->setStartColor(QColor(0, 0, 255));
+    degrade->setEndColor(Qt::white);
+    degrade->setStyle(TGradient::TGradStyle(style));
+    const QImage tout = rendu(fenetre, ratio);
+    // The whole is its picture at one pixel per pixel stretched by Qt's own
+    // scaled copy.
+    QImage etire(tout.size(), QImage::Format_RGB32);
+    etire.setDevicePixelRatio(ratio);
+    QPainter(&etire).drawImage(fenetre.rect(), rendu(fenetre));
     QCOMPARE(tout, etire);
-    const QImage partie = peint(zone);
-    const QRect place = zone.translated(marge);
+    const QRect place = zone.translated(degrade->pos());
+    const QImage partie = rendu(fenetre, ratio, place);
     const QRect pixels(QPoint(qCeil(place.left() * ratio), qCeil(place.top() * ratio)),
                        QPoint(qFloor((place.right() + 1) * ratio) - 1,
                               qFloor((place.bottom() + 1) * ratio) - 1));
@@ -397,40 +377,28 @@ void tst_Gradient::boutonSurFond()
     QFETCH(qreal, ratio);
     // The gradient and the button are siblings, neither at the window's
     // corner, as in the main window.
-    struct Fenetre
-    {
-        QWidget widget;
-        TGradient *fond = new TGradient(&widget);
-        QPushButton *bouton = nullptr;
-        explicit Fenetre(bool sur_fond)
-        {
-            widget.resize(160, 120);
-            fond->setGeometry(3, 5, 150, 110);
-            fond->setStartColor(QColor(0, 0, 255));
-            fond->setEndColor(Qt::white);
-            bouton = sur_fond ? new BoutonSurFond(QStringLiteral("7"), *fond, &widget)
-                              : new QPushButton(QStringLiteral("7"), &widget);
-            bouton->setGeometry(17, 29, 45, 45);
-        }
+    const auto garnit = [](QWidget &fenetre, bool sur_fond) {
+        fenetre.resize(160, 120);
+        auto *fond = new TGradient(&fenetre);
+        fond->setGeometry(3, 5, 150, 110);
+        QPushButton *bouton = sur_fond ? new BoutonSurFond(QStringLiteral("7"), *fond, &fenetre)
+                                       : new QPushButton(QStringLiteral("7"), &fenetre);
+        bouton->setGeometry(17, 29, 45, 45);
+        return std::pair(fond, bouton);
     };
-    const auto image = [ratio](QWidget &widget) {
-        QImage image((QSizeF(widget.size()) * ratio).toSize(), QImage::Format_RGB32);
-        image.setDevicePixelRatio(ratio);
-        image.fill(rien);
-        widget.render(&image);
-        return image;
-    };
-    Fenetre simple(false), sur_fond(true);
-    QCOMPARE(image(sur_fond.widget), image(simple.widget));
+    QWidget simple, sur_fond;
+    garnit(simple, false);
+    const auto [fond, bouton] = garnit(sur_fond, true);
+    QCOMPARE(rendu(sur_fond, ratio), rendu(simple, ratio));
 
-    sur_fond.widget.show();
-    QVERIFY(QTest::qWaitForWindowExposed(&sur_fond.widget));
-    Peintures fond, bouton;
-    sur_fond.fond->installEventFilter(&fond);
-    sur_fond.bouton->installEventFilter(&bouton);
-    QTest::mousePress(sur_fond.bouton, Qt::LeftButton);
+    sur_fond.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&sur_fond));
+    Peintures peintures_fond, peintures_bouton;
+    fond->installEventFilter(&peintures_fond);
+    bouton->installEventFilter(&peintures_bouton);
+    QTest::mousePress(bouton, Qt::LeftButton);
     QCoreApplication::processEvents();
-    QCOMPARE(fond.nombre, 0);
-    QCOMPARE(bouton.nombre, 1);
-    QTest::mouseRelease(sur_fond.bouton, Qt::LeftButton);
+    QCOMPARE(peintures_fond.nombre, 0);
+    QCOMPARE(peintures_bouton.nombre, 1);
+    QTest::mouseRelease(bouton, Qt::LeftButton);
 }
