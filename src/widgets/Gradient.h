@@ -73,7 +73,8 @@ public:
     int redrawCount() const { return m_redessins; }
 
     // Paints the gradient under `dessus`, a widget lying on it in the same
-    // window, with that widget's own painter.
+    // window, with that widget's own painter. Every style but the ellipse
+    // covers all of it.
     void peint_sous(QPainter &painter, const QWidget &dessus);
 
     // Draws the gradient of a W x H area with this table.
