@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "Gradient.h"
 #include "bouton_sur_fond.h"
+#include "peintures.h"
 #include "polices.h"
 
 #include <QPainter>
@@ -21,17 +22,6 @@ QImage rendu(QWidget &widget, qreal ratio = 1, const QRegion &region = QRegion()
     widget.render(&image, region.boundingRect().topLeft(), region, QWidget::DrawChildren);
     return image;
 }
-
-// Counts the paint events a widget receives.
-struct Peintures : QObject
-{
-    int nombre = 0;
-    bool eventFilter(QObject *, QEvent *e) override
-    {
-        nombre += e->type() == QEvent::Paint ? 1 : 0;
-        return false;
-    }
-};
 
 QRgb gris(int niveau)
 {

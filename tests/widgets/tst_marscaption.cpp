@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "marsCap.h"
 #include "marsCap_glyphes.h"
+#include "peintures.h"
 #include "polices.h"
 
 #include <QMenu>
@@ -330,25 +331,6 @@ void tst_MarsCaption::glisser_la_barre_deplace_la_fenetre()
     QTest::mouseRelease(f.barre, Qt::LeftButton, {}, texte);
     QCOMPARE(f.widget.pos(), depart + QPoint(30, 20));
 }
-
-namespace {
-
-// Counts the paint events a widget receives and the region they cover.
-struct Peintures : QObject
-{
-    int nombre = 0;
-    QRegion zone;
-    bool eventFilter(QObject *, QEvent *e) override
-    {
-        if (e->type() == QEvent::Paint) {
-            ++nombre;
-            zone += static_cast<QPaintEvent *>(e)->region();
-        }
-        return false;
-    }
-};
-
-} // namespace
 
 // A change in the client area leaves the bar alone, and a pressed button
 // repaints itself, not the bar around it.
