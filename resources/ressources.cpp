@@ -10,7 +10,9 @@
 #include <QMap>
 #include <QPainter>
 #include <QRegularExpression>
+#include <QTimer>
 
+#include <future>
 #include <limits>
 
 namespace {
@@ -34,35 +36,101 @@ T &par_application()
 // A picture read from the resources, outside Qt's pixmap cache, which would
 // keep a finer drawing for the run beside its reduced copy. All are PNG:
 // left to find the format from the content, Qt would load every one of its
-// image-format plugins, and their libraries, to ask them.
-QPixmap lit_image(const QString &chemin)
+// image-format plugins, and their libraries, to ask them. Any thread.
+QImage lit_image(const QString &chemin)
 {
     QImageReader lecteur(chemin, "png");
     lecteur.setAutoDetectImageFormat(false);
-    return QPixmap::fromImage(lecteur.read());
+    return lecteur.read();
 }
 
-// The picture as bitmap_programme gives it, made anew.
-QPixmap prepare_bitmap(const QString &chemin, qreal ratio)
+// The picture in the format a pixmap keeps it in, premultiplied: reduced
+// there, it gets the very pixels a pixmap's reduction gives, and it becomes
+// a pixmap without a copy.
+QImage en_format_de_pixmap(const QImage &image)
+{
+    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                         : QImage::Format_RGB32);
+}
+
+// The picture as bitmap_programme gives it, made anew. Any thread.
+QImage prepare_bitmap(const QString &chemin, qreal ratio)
 {
     if (ratio <= 1)
-        return lit_image(chemin + QStringLiteral(".png"));
+        return en_format_de_pixmap(lit_image(chemin + QStringLiteral(".png")));
     // The finer drawing nearest above the ratio (the image reader gives an
     // "@2x" or "@3x" file its ratio from the name), reduced to the exact
     // ratio so that it is shown pixel for pixel.
     const int facteur = ratio <= 2 ? 2 : 3;
-    const QPixmap fine = lit_image(chemin + QStringLiteral("@%1x.png").arg(facteur));
+    const QImage fine =
+            en_format_de_pixmap(lit_image(chemin + QStringLiteral("@%1x.png").arg(facteur)));
     if (fine.isNull() || ratio >= facteur)
         return fine;
-    QPixmap reduite = fine.scaled((fine.deviceIndependentSize() * ratio).toSize(),
-                                  Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QImage reduite = fine.scaled((fine.deviceIndependentSize() * ratio).toSize(),
+                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     reduite.setDevicePixelRatio(ratio);
     return reduite;
 }
 
+// The resource a bitmap's name stands for, or nothing for a name the
+// program has no picture for.
+QString chemin_de_bitmap(const QString &nom)
+{
+    static const QRegularExpression forme(QStringLiteral("^bitmap_[0-9]+$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    if (!forme.match(nom).hasMatch())
+        return {};
+    return QStringLiteral(":/bitmaps/%1").arg(nom.toUpper());
+}
+
 // The pictures as shown, by file and ratio: the drill swaps the same few at
-// every answer, each decoded and reduced once.
-using ImagesMontrees = QHash<QPair<QString, qreal>, QPixmap>;
+// every answer, each decoded and reduced once. Those read ahead come from
+// another thread, taken in at the first use of any of them.
+class ImagesMontrees
+{
+public:
+    using Cle = QPair<QString, qreal>;
+
+    QPixmap image(const Cle &cle)
+    {
+        if (m_attendues.contains(cle))
+            recoit_lecture();
+        QPixmap &image = m_images[cle];
+        if (image.isNull())
+            image = QPixmap::fromImage(prepare_bitmap(cle.first, cle.second));
+        return image;
+    }
+
+    void lit_en_avance(QList<Cle> cles)
+    {
+        recoit_lecture();
+        cles.removeIf([this](const Cle &cle) { return m_images.contains(cle); });
+        if (cles.isEmpty())
+            return;
+        m_attendues = cles;
+        m_lecture = std::async(std::launch::async, [cles] {
+            QList<QImage> images;
+            for (const auto &[chemin, ratio] : cles)
+                images.append(prepare_bitmap(chemin, ratio));
+            return images;
+        });
+    }
+
+private:
+    void recoit_lecture()
+    {
+        if (!m_lecture.valid())
+            return;
+        const QList<QImage> images = m_lecture.get();
+        for (qsizetype i = 0; i < images.size(); ++i)
+            m_images.insert(m_attendues[i], QPixmap::fromImage(images[i]));
+        m_attendues.clear();
+    }
+
+    QHash<Cle, QPixmap> m_images;
+    QList<Cle> m_attendues;
+    std::future<QList<QImage>> m_lecture;
+};
 
 } // namespace
 
@@ -73,23 +141,33 @@ QPixmap bitmap_programme(const QString &nom)
 
 QPixmap bitmap_programme(const QString &nom, qreal ratio)
 {
-    static const QRegularExpression forme(QStringLiteral("^bitmap_[0-9]+$"),
-                                          QRegularExpression::CaseInsensitiveOption);
-    if (!forme.match(nom).hasMatch())
+    const QString chemin = chemin_de_bitmap(nom);
+    if (chemin.isEmpty())
         return {};
-    const QString chemin = QStringLiteral(":/bitmaps/%1").arg(nom.toUpper());
-    QPixmap &image = par_application<ImagesMontrees>()[{chemin, ratio}];
-    if (image.isNull())
-        image = prepare_bitmap(chemin, ratio);
-    return image;
+    return par_application<ImagesMontrees>().image({chemin, ratio});
+}
+
+void lit_bitmaps_en_avance(const QStringList &noms)
+{
+    lit_bitmaps_en_avance(noms, qApp->devicePixelRatio());
+}
+
+void lit_bitmaps_en_avance(const QStringList &noms, qreal ratio)
+{
+    QList<ImagesMontrees::Cle> cles;
+    for (const QString &nom : noms)
+        if (const QString chemin = chemin_de_bitmap(nom); !chemin.isEmpty())
+            cles.append({chemin, ratio});
+    par_application<ImagesMontrees>().lit_en_avance(cles);
 }
 
 namespace {
 
 // The icon's pictures, each decoded at its first use. Those a window's bar
 // draws at every repaint (16 pixels, up to 32 on a zoomed screen) are kept
-// for the run; the larger ones are read again where asked: the window
-// system takes them once as each window is made, the about box once.
+// for the run. The larger ones, and every reduction, are kept only until the
+// event loop next runs: the window system takes a window's whole icon twice
+// as the window is made, and at most once more afterwards (the about box).
 class ImagesIcone
 {
 public:
@@ -105,8 +183,21 @@ public:
 
     QList<int> cotes() const { return m_chemins.keys(); }
 
-    // The smallest picture at least `cote` pixels wide, else the largest.
-    QPixmap image(int cote)
+    // The icon at `taille`: the smallest picture at least that wide, else
+    // the largest, reduced to fit.
+    QPixmap image(const QSize &taille)
+    {
+        if (const QPixmap faite = m_passageres.value(taille); !faite.isNull())
+            return faite;
+        const QPixmap source = lue(qMax(taille.width(), taille.height()));
+        if (source.isNull() || source.size() == taille)
+            return source;
+        return garde_un_moment(taille, source.scaled(taille, Qt::KeepAspectRatio,
+                                                     Qt::SmoothTransformation));
+    }
+
+private:
+    QPixmap lue(int cote)
     {
         auto chemin = m_chemins.lowerBound(cote);
         if (chemin == m_chemins.end()) {
@@ -114,18 +205,30 @@ public:
                 return {};
             --chemin;
         }
-        if (chemin.key() > cote_gardee)
-            return lit_image(chemin.value());
-        QPixmap &image = m_images[chemin.key()];
+        const QSize taille(chemin.key(), chemin.key());
+        if (chemin.key() > cote_gardee) {
+            if (const QPixmap lue = m_passageres.value(taille); !lue.isNull())
+                return lue;
+            return garde_un_moment(taille, QPixmap::fromImage(lit_image(chemin.value())));
+        }
+        QPixmap &image = m_gardees[chemin.key()];
         if (image.isNull())
-            image = lit_image(chemin.value());
+            image = QPixmap::fromImage(lit_image(chemin.value()));
         return image;
     }
 
-private:
+    QPixmap garde_un_moment(const QSize &taille, const QPixmap &image)
+    {
+        if (m_passageres.isEmpty())
+            QTimer::singleShot(0, qApp, [this] { m_passageres.clear(); });
+        m_passageres.insert(taille, image);
+        return image;
+    }
+
     static constexpr int cote_gardee = 32;
     QMap<int, QString> m_chemins;
-    QHash<int, QPixmap> m_images;
+    QHash<int, QPixmap> m_gardees;
+    QHash<QSize, QPixmap> m_passageres;
 };
 
 // The icon's pictures up to `cote_max` pixels.
@@ -136,11 +239,7 @@ public:
 
     QPixmap pixmap(const QSize &taille, QIcon::Mode, QIcon::State) override
     {
-        const int cote = qMax(taille.width(), taille.height());
-        const QPixmap image = par_application<ImagesIcone>().image(cote);
-        if (image.isNull() || image.size() == taille)
-            return image;
-        return image.scaled(taille, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+        return par_application<ImagesIcone>().image(taille);
     }
 
     void paint(QPainter *peintre, const QRect &rect, QIcon::Mode mode, QIcon::State etat) override
