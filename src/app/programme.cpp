@@ -28,6 +28,10 @@ Programme::Programme(std::unique_ptr<SourceAleatoire> hasard) : m_hasard(std::mo
     // Before the first window is made (see style_programme.h).
     if (!qobject_cast<StyleProgramme *>(QApplication::style()))
         QApplication::setStyle(new StyleProgramme);
+    // The menu bar belongs to the main window's design, under its own
+    // caption bar, where the keyboard reaches it (Alt, F10): a desktop's
+    // global menu must not take it out of the window.
+    QCoreApplication::setAttribute(Qt::AA_DontUseNativeMenuBar);
     // Every window's caption bar shows the program's icon.
     QApplication::setWindowIcon(icone_fenetres());
     // Before any window is described to a screen reader.
