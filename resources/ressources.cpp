@@ -12,7 +12,6 @@
 #include <QRegularExpression>
 #include <QTimer>
 
-#include <future>
 #include <limits>
 
 namespace {
@@ -36,101 +35,35 @@ T &par_application()
 // A picture read from the resources, outside Qt's pixmap cache, which would
 // keep a finer drawing for the run beside its reduced copy. All are PNG:
 // left to find the format from the content, Qt would load every one of its
-// image-format plugins, and their libraries, to ask them. Any thread.
-QImage lit_image(const QString &chemin)
+// image-format plugins, and their libraries, to ask them.
+QPixmap lit_image(const QString &chemin)
 {
     QImageReader lecteur(chemin, "png");
     lecteur.setAutoDetectImageFormat(false);
-    return lecteur.read();
+    return QPixmap::fromImage(lecteur.read());
 }
 
-// The picture in the format a pixmap keeps it in, premultiplied: reduced
-// there, it gets the very pixels a pixmap's reduction gives, and it becomes
-// a pixmap without a copy.
-QImage en_format_de_pixmap(const QImage &image)
-{
-    return image.convertToFormat(image.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
-                                                         : QImage::Format_RGB32);
-}
-
-// The picture as bitmap_programme gives it, made anew. Any thread.
-QImage prepare_bitmap(const QString &chemin, qreal ratio)
+// The picture as bitmap_programme gives it, made anew.
+QPixmap prepare_bitmap(const QString &chemin, qreal ratio)
 {
     if (ratio <= 1)
-        return en_format_de_pixmap(lit_image(chemin + QStringLiteral(".png")));
+        return lit_image(chemin + QStringLiteral(".png"));
     // The finer drawing nearest above the ratio (the image reader gives an
     // "@2x" or "@3x" file its ratio from the name), reduced to the exact
     // ratio so that it is shown pixel for pixel.
     const int facteur = ratio <= 2 ? 2 : 3;
-    const QImage fine =
-            en_format_de_pixmap(lit_image(chemin + QStringLiteral("@%1x.png").arg(facteur)));
+    const QPixmap fine = lit_image(chemin + QStringLiteral("@%1x.png").arg(facteur));
     if (fine.isNull() || ratio >= facteur)
         return fine;
-    QImage reduite = fine.scaled((fine.deviceIndependentSize() * ratio).toSize(),
-                                 Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    QPixmap reduite = fine.scaled((fine.deviceIndependentSize() * ratio).toSize(),
+                                  Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
     reduite.setDevicePixelRatio(ratio);
     return reduite;
 }
 
-// The resource a bitmap's name stands for, or nothing for a name the
-// program has no picture for.
-QString chemin_de_bitmap(const QString &nom)
-{
-    static const QRegularExpression forme(QStringLiteral("^bitmap_[0-9]+$"),
-                                          QRegularExpression::CaseInsensitiveOption);
-    if (!forme.match(nom).hasMatch())
-        return {};
-    return QStringLiteral(":/bitmaps/%1").arg(nom.toUpper());
-}
-
 // The pictures as shown, by file and ratio: the drill swaps the same few at
-// every answer, each decoded and reduced once. Those read ahead come from
-// another thread, taken in at the first use of any of them.
-class ImagesMontrees
-{
-public:
-    using Cle = QPair<QString, qreal>;
-
-    QPixmap image(const Cle &cle)
-    {
-        if (m_attendues.contains(cle))
-            recoit_lecture();
-        QPixmap &image = m_images[cle];
-        if (image.isNull())
-            image = QPixmap::fromImage(prepare_bitmap(cle.first, cle.second));
-        return image;
-    }
-
-    void lit_en_avance(QList<Cle> cles)
-    {
-        recoit_lecture();
-        cles.removeIf([this](const Cle &cle) { return m_images.contains(cle); });
-        if (cles.isEmpty())
-            return;
-        m_attendues = cles;
-        m_lecture = std::async(std::launch::async, [cles] {
-            QList<QImage> images;
-            for (const auto &[chemin, ratio] : cles)
-                images.append(prepare_bitmap(chemin, ratio));
-            return images;
-        });
-    }
-
-private:
-    void recoit_lecture()
-    {
-        if (!m_lecture.valid())
-            return;
-        const QList<QImage> images = m_lecture.get();
-        for (qsizetype i = 0; i < images.size(); ++i)
-            m_images.insert(m_attendues[i], QPixmap::fromImage(images[i]));
-        m_attendues.clear();
-    }
-
-    QHash<Cle, QPixmap> m_images;
-    QList<Cle> m_attendues;
-    std::future<QList<QImage>> m_lecture;
-};
+// every answer, each decoded and reduced once.
+using ImagesMontrees = QHash<QPair<QString, qreal>, QPixmap>;
 
 } // namespace
 
@@ -141,24 +74,15 @@ QPixmap bitmap_programme(const QString &nom)
 
 QPixmap bitmap_programme(const QString &nom, qreal ratio)
 {
-    const QString chemin = chemin_de_bitmap(nom);
-    if (chemin.isEmpty())
+    static const QRegularExpression forme(QStringLiteral("^bitmap_[0-9]+$"),
+                                          QRegularExpression::CaseInsensitiveOption);
+    if (!forme.match(nom).hasMatch())
         return {};
-    return par_application<ImagesMontrees>().image({chemin, ratio});
-}
-
-void lit_bitmaps_en_avance(const QStringList &noms)
-{
-    lit_bitmaps_en_avance(noms, qApp->devicePixelRatio());
-}
-
-void lit_bitmaps_en_avance(const QStringList &noms, qreal ratio)
-{
-    QList<ImagesMontrees::Cle> cles;
-    for (const QString &nom : noms)
-        if (const QString chemin = chemin_de_bitmap(nom); !chemin.isEmpty())
-            cles.append({chemin, ratio});
-    par_application<ImagesMontrees>().lit_en_avance(cles);
+    const QString chemin = QStringLiteral(":/bitmaps/%1").arg(nom.toUpper());
+    QPixmap &image = par_application<ImagesMontrees>()[{chemin, ratio}];
+    if (image.isNull())
+        image = prepare_bitmap(chemin, ratio);
+    return image;
 }
 
 namespace {
@@ -209,11 +133,11 @@ private:
         if (chemin.key() > cote_gardee) {
             if (const QPixmap lue = m_passageres.value(taille); !lue.isNull())
                 return lue;
-            return garde_un_moment(taille, QPixmap::fromImage(lit_image(chemin.value())));
+            return garde_un_moment(taille, lit_image(chemin.value()));
         }
         QPixmap &image = m_gardees[chemin.key()];
         if (image.isNull())
-            image = QPixmap::fromImage(lit_image(chemin.value()));
+            image = lit_image(chemin.value());
         return image;
     }
 

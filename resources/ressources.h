@@ -4,7 +4,6 @@
 #include <QIcon>
 #include <QPixmap>
 #include <QString>
-#include <QStringList>
 #include <QUrl>
 
 // The pictures, the icon and the help pages built into the program.
@@ -19,11 +18,6 @@
 // change, and Qt never has to enlarge it.
 QPixmap bitmap_programme(const QString &nom);
 QPixmap bitmap_programme(const QString &nom, qreal ratio);
-// Starts reading the bitmaps called `noms` on another thread, as
-// bitmap_programme would give them: the first of them asked for later waits
-// for the reading to end, if it has not, and takes them all.
-void lit_bitmaps_en_avance(const QStringList &noms);
-void lit_bitmaps_en_avance(const QStringList &noms, qreal ratio);
 
 // The program's icon, at every size built in (16 to 512 pixels); each
 // picture is decoded at its first use, once for the run.

@@ -3,7 +3,7 @@
 # need and the machine lacks. Sourced by run.sh and test.sh.
 tavelo_packages=(
   cmake ninja-build g++ pkg-config
-  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev libx11-dev libfontconfig-dev
+  qt6-base-dev qt6-base-dev-tools qt6-base-private-dev libgl-dev libx11-dev
   fonts-liberation fonts-comic-neue
   strace xvfb xauth
 )

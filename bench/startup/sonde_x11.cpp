@@ -67,6 +67,9 @@ double attend_changement(Display *d, int x, int y, int w, int h, const std::vect
 }
 
 // The CPU time the program's threads have run, from the scheduler's count.
+// Only the threads alive when it is read count: work done on a thread that
+// has ended by then is missing, which flatters a program that hands work to
+// short-lived threads.
 double cpu_ms(pid_t pid)
 {
     const std::string taches = "/proc/" + std::to_string(pid) + "/task/";

@@ -33,7 +33,6 @@ Tgeneral::Tgeneral(EtatPartage &etat, SourceAleatoire &hasard) : m_etat(etat), m
                    | Qt::WindowCloseButtonHint);
     setFont(fabrique::police("Arial Narrow", 12, false));
 
-    lit_images_de_depart();
     cree_menu();
     cree_controles();
     const QMargins cadre = pose_barre_de_titre(*this)->marges();

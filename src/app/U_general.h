@@ -82,7 +82,6 @@ protected:
 
 private:
     // Layout (U_general_controles.cpp).
-    void lit_images_de_depart();
     void cree_controles();
     void cree_clavier(QWidget *client, TGradient &fond);
     void cree_legendes(QWidget *client);

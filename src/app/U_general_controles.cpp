@@ -17,7 +17,6 @@
 #include "fabrique_controles.h"
 #include "noms_general.h"
 #include "panneau.h"
-#include "ressources.h"
 #include "teintes.h"
 
 #include <QPushButton>
@@ -129,30 +128,7 @@ QPushButton *touche(QWidget *parent, TGradient &fond, const Touche &t)
     return b;
 }
 
-// The pictures the window opens with: the gauge, its cover and the levels.
-struct ImageDeDepart
-{
-    const QString &controle;
-    const char *bitmap;
-};
-const ImageDeDepart images_de_depart[] = {
-    {general::Image1, "bitmap_1"},  {general::Image2, "bitmap_2"},
-    {general::Image7, "bitmap_19"}, {general::Image8, "bitmap_17"},
-    {general::Image9, "bitmap_18"},
-};
-
 } // namespace
-
-// Decoding and reducing them takes about as long as building the menu and
-// the panels: read on another thread meanwhile, they are ready when the
-// controls are.
-void Tgeneral::lit_images_de_depart()
-{
-    QStringList noms;
-    for (const ImageDeDepart &i : images_de_depart)
-        noms.append(QLatin1String(i.bitmap));
-    lit_bitmaps_en_avance(noms);
-}
 
 void Tgeneral::cree_controles()
 {
@@ -217,8 +193,11 @@ void Tgeneral::cree_controles()
     m_annonce = new TAnnonce(client);
     indexe_controles();
 
-    for (const ImageDeDepart &i : images_de_depart)
-        charge_image(i.controle, QLatin1String(i.bitmap));
+    charge_image(general::Image1, QStringLiteral("bitmap_1"));
+    charge_image(general::Image2, QStringLiteral("bitmap_2"));
+    charge_image(general::Image7, QStringLiteral("bitmap_19"));
+    charge_image(general::Image8, QStringLiteral("bitmap_17"));
+    charge_image(general::Image9, QStringLiteral("bitmap_18"));
 }
 
 void Tgeneral::cree_clavier(QWidget *client, TGradient &fond)

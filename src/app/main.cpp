@@ -11,15 +11,13 @@
 
 #include <QApplication>
 
-#include <clocale>
 #include <malloc.h>
-#include <thread>
 
 int main(int argc, char *argv[])
 {
-    // The program's few threads (Qt's display reader, the helpers of the
-    // start) allocate little: in the main thread's arena, they use the pages
-    // it has instead of reserving a heap each.
+    // Qt's own threads (the display's reader, the screen reader's bus)
+    // allocate little: in the main thread's arena, they use the pages it has
+    // instead of reserving a heap each.
     mallopt(M_ARENA_MAX, 1);
     const ligne_de_commande::Demande demande = ligne_de_commande::lit(argc, argv);
     if (demande.statut)
@@ -28,12 +26,7 @@ int main(int argc, char *argv[])
     if (!session_graphique::presente(argc, argv))
         return session_graphique::statut_sans_affichage;
     session_graphique::surveille_demarrage();
-    // The font configuration is read on the other core while Qt connects to
-    // the display, in the locale Qt is about to set.
-    std::setlocale(LC_ALL, "");
-    std::jthread configuration_des_polices(lit_configuration_des_polices);
     QApplication app(argc, argv);
-    configuration_des_polices.join();
     session_graphique::fin_du_demarrage();
     zoom::applique(demande.zoom);
     // The desktop entry the installation puts in share/applications: the

@@ -5,8 +5,6 @@
 #include <QFontDatabase>
 #include <QResource>
 
-#include <fontconfig/fontconfig.h>
-
 void installe_polices_de_substitution()
 {
     struct Substitution
@@ -35,11 +33,4 @@ void installe_polices_de_substitution()
     }
     for (const Substitution &s : table)
         QFont::insertSubstitution(QString::fromUtf8(s.demandee), QString::fromUtf8(s.installee));
-}
-
-void lit_configuration_des_polices()
-{
-    // Qt's font database takes the configuration read here; fontconfig
-    // makes it once, whichever thread asks first.
-    FcInit();
 }

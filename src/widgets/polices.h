@@ -8,10 +8,3 @@
 // read back text widths come out the same on every machine. Call once, with
 // the application made and before the first window is built.
 void installe_polices_de_substitution();
-
-// Reads the system's font configuration, which the first use of any font
-// waits for: the longest single step of a start. Any thread, and before the
-// application is made: main has it read on the other core while Qt connects
-// to the display. The locale must be set already (numbers in the
-// configuration are read by it).
-void lit_configuration_des_polices();

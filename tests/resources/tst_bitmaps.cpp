@@ -17,8 +17,6 @@ private slots:
     void loads_by_name_at_its_size();
     void above_ratio_1_the_finer_drawing_is_used_data() { loads_by_name_at_its_size_data(); }
     void above_ratio_1_the_finer_drawing_is_used();
-    void read_ahead_or_on_demand_qt_reduces_alike_data();
-    void read_ahead_or_on_demand_qt_reduces_alike();
     void unknown_name_gives_null_pixmap_data();
     void unknown_name_gives_null_pixmap();
     void icon_comes_at_the_icon_theme_sizes();
@@ -144,49 +142,6 @@ void tst_Bitmaps::above_ratio_1_the_finer_drawing_is_used()
         const QPixmap reduite = bitmap_programme(nom, ratio);
         QCOMPARE(reduite.devicePixelRatio(), ratio);
         QCOMPARE(reduite.size(), (QSizeF(taille) * ratio).toSize());
-    }
-}
-
-void tst_Bitmaps::read_ahead_or_on_demand_qt_reduces_alike_data()
-{
-    QTest::addColumn<qreal>("ratio");
-    QTest::addColumn<bool>("en_avance");
-    QTest::newRow("1, on demand") << 1.0 << false;
-    QTest::newRow("1.5, on demand") << 1.5 << false;
-    QTest::newRow("2.5, on demand") << 2.5 << false;
-    // Below 1, the plain drawing as it is (1 is taken above).
-    QTest::newRow("0.9, read ahead") << 0.9 << true;
-    QTest::newRow("1.75, read ahead") << 1.75 << true;
-    QTest::newRow("3, read ahead") << 3.0 << true;
-}
-
-// Each picture has the very pixels of its drawing made a pixmap and
-// reduced by Qt, whether it was read ahead on another thread or when asked.
-void tst_Bitmaps::read_ahead_or_on_demand_qt_reduces_alike()
-{
-    QFETCH(qreal, ratio);
-    QFETCH(bool, en_avance);
-    QStringList noms;
-    for (const Image &image : images)
-        noms.append(QStringLiteral("bitmap_%1").arg(image.numero));
-    if (en_avance)
-        lit_bitmaps_en_avance(noms + QStringList{QStringLiteral("bitmap_6")}, ratio);
-
-    const int facteur = ratio <= 1 ? 1 : ratio <= 2 ? 2 : 3;
-    for (const Image &image : images) {
-        const QString nom = QStringLiteral("bitmap_%1").arg(image.numero);
-        QPixmap attendue(QStringLiteral(":/bitmaps/BITMAP_%1%2.png")
-                                 .arg(image.numero)
-                                 .arg(facteur > 1 ? QStringLiteral("@%1x").arg(facteur) : QString()));
-        if (facteur > 1 && ratio != facteur)
-            attendue = attendue.scaled((QSizeF(image.taille) * ratio).toSize(), Qt::IgnoreAspectRatio,
-                                       Qt::SmoothTransformation);
-        const QPixmap obtenue = bitmap_programme(nom, ratio);
-        QCOMPARE(obtenue.size(), attendue.size());
-        QCOMPARE(obtenue.devicePixelRatio(), facteur > 1 ? ratio : 1.0);
-        QVERIFY2(obtenue.toImage().convertToFormat(QImage::Format_ARGB32)
-                         == attendue.toImage().convertToFormat(QImage::Format_ARGB32),
-                 qPrintable(nom));
     }
 }
 
