@@ -194,6 +194,25 @@ private:
     int m_cote_max;
 };
 
+// The windows' icon. The window system takes it at the display's scale,
+// which carries the program's zoom; but the zoom magnifies the program's
+// windows, not the desktop that shows their icon (task bar, window
+// switcher): the desktop gets the pictures as drawn, at the sizes listed,
+// none reduced.
+class MoteurIconeFenetres : public MoteurIcone
+{
+public:
+    MoteurIconeFenetres() : MoteurIcone(64) {}
+
+    QPixmap scaledPixmap(const QSize &taille, QIcon::Mode mode, QIcon::State etat,
+                         qreal echelle) override
+    {
+        return pixmap((QSizeF(taille) / echelle).toSize(), mode, etat);
+    }
+
+    QIconEngine *clone() const override { return new MoteurIconeFenetres; }
+};
+
 } // namespace
 
 QIcon icone_programme()
@@ -203,7 +222,7 @@ QIcon icone_programme()
 
 QIcon icone_fenetres()
 {
-    return QIcon(new MoteurIcone(64));
+    return QIcon(new MoteurIconeFenetres);
 }
 
 QUrl page_aide()

@@ -25,7 +25,10 @@ QIcon icone_programme();
 // The same at the sizes a window's bar, a task bar and a window switcher
 // draw (16 to 64 pixels): the windows' icon. The window system takes
 // every size a window's icon offers when the window is made; the desktop
-// finds the larger ones in the installed icon theme.
+// finds the larger ones in the installed icon theme. Asked for a pixmap at
+// a scale above 1, it gives the pictures as drawn, unzoomed, which is what
+// the desktop wants; painted (QIcon::paint), it is sharp at the painter's
+// pixel density.
 QIcon icone_fenetres();
 
 // The contents page of the help, as a qrc: URL for a QTextBrowser.

@@ -19,6 +19,14 @@ int main(int argc, char *argv[])
     // allocate little: in the main thread's arena, they use the pages it has
     // instead of reserving a heap each.
     mallopt(M_ARENA_MAX, 1);
+    // A picture is decoded, then reduced to the zoom and the decoded copy
+    // freed. By default a buffer that large is mapped apart and handed back
+    // to the system when freed, and the heap's free top above 128 kB is
+    // handed back too, so the next picture, font or icon takes fresh pages,
+    // each a page fault. Kept in the heap, freed buffers serve what follows.
+    constexpr int mebioctet = 1 << 20;
+    mallopt(M_MMAP_THRESHOLD, mebioctet);
+    mallopt(M_TRIM_THRESHOLD, mebioctet);
     const ligne_de_commande::Demande demande = ligne_de_commande::lit(argc, argv);
     if (demande.statut)
         return *demande.statut;

@@ -127,6 +127,8 @@ public:
     QString legendeAffichee() const;
     // The activation the last drawing showed.
     bool actifDessine() const { return m_actif_dessine; }
+    // The icon as the last drawing showed it, at the bar's pixel density.
+    QPixmap iconeDessinee() const { return m_image_icone; }
 
     // The four buttons, shown or not, with their kind and their rectangle
     // in the window's coordinates.

@@ -76,12 +76,18 @@ void TMarsCaption::dessine_icone(QPainter &p, const DispositionBarre &d)
                       QPoint(d.icone.left() + d.icone.width() - 1,
                              d.barre.top() + d.barre.height() - 2));
     const qreal ratio = devicePixelRatioF();
-    if (m_image_icone.isNull() || m_image_icone.deviceIndependentSize() != QSizeF(cible.size())
-        || m_image_icone.devicePixelRatio() != ratio) {
+    const QSize pixels = (QSizeF(cible.size()) * ratio).toSize();
+    if (m_image_icone.size() != pixels || m_image_icone.devicePixelRatio() != ratio) {
         QIcon icone = fenetre()->windowIcon();
         if (icone.isNull())
             icone = style()->standardIcon(QStyle::SP_TitleBarMenuButton, nullptr, this);
-        m_image_icone = icone.pixmap(cible.size(), ratio);
+        // Painted rather than asked for a pixmap: an icon may give the
+        // desktop's pictures for a pixmap, and paint sharp at any density.
+        m_image_icone = QPixmap(pixels);
+        m_image_icone.setDevicePixelRatio(ratio);
+        m_image_icone.fill(Qt::transparent);
+        QPainter peintre(&m_image_icone);
+        icone.paint(&peintre, QRect(QPoint(), cible.size()));
     }
     p.drawPixmap(cible, m_image_icone);
 }

@@ -2,6 +2,7 @@
 #include "U_general.h"
 #include "aleatoire.h"
 #include "exercice.h"
+#include "marsCap.h"
 #include "programme.h"
 #include "ressources.h"
 
@@ -13,6 +14,7 @@
 // On a screen of two device pixels per pixel (QT_SCALE_FACTOR=2 on the
 // offscreen platform), every picture the main window loads over a run comes
 // from a drawing at twice the size and takes the same room as at 1x.
+// The window's icon is another matter: the desktop shows it, unzoomed.
 class tst_general_hidpi : public QObject
 {
     Q_OBJECT
@@ -47,6 +49,16 @@ void tst_general_hidpi::every_picture_of_a_run_is_drawn_at_ratio_2()
 
     programme.demarre();
     verifie_images();
+    // The desktop takes the window's icon at the sizes it lists, unzoomed;
+    // the window's own bar shows it at the screen's density.
+    const QIcon icone = general.windowIcon();
+    for (const QSize &taille : icone.availableSizes())
+        QCOMPARE(icone.pixmap(taille).size(), taille);
+    QVERIFY(QTest::qWaitForWindowExposed(&general));
+    const QPixmap dessinee = general.findChild<TMarsCaption *>()->iconeDessinee();
+    QImage dessin_32(QStringLiteral(":/icone/tavelo_32.png"));
+    dessin_32.setDevicePixelRatio(2);
+    QCOMPARE(dessinee.toImage(), dessin_32.convertToFormat(QImage::Format_ARGB32_Premultiplied));
     repond(programme.etat().texte_resultat); // OUI!
     verifie_images();
     exercice.timer_ouiTimer();
