@@ -88,10 +88,10 @@ QPixmap bitmap_programme(const QString &nom, qreal ratio)
 namespace {
 
 // The icon's pictures, each decoded at its first use. Those a window's bar
-// draws at every repaint (16 pixels, up to 32 on a zoomed screen) are kept
-// for the run. The larger ones, and every reduction, are kept only until the
-// event loop next runs: the window system takes a window's whole icon twice
-// as the window is made, and at most once more afterwards (the about box).
+// draws (16 pixels, up to 32 on a zoomed screen) are kept for the run. The
+// larger ones are kept only until the event loop next runs: the window
+// system takes a window's whole icon twice as the window is made, and the
+// about box once afterwards.
 class ImagesIcone
 {
 public:
@@ -111,13 +111,10 @@ public:
     // the largest, reduced to fit.
     QPixmap image(const QSize &taille)
     {
-        if (const QPixmap faite = m_passageres.value(taille); !faite.isNull())
-            return faite;
         const QPixmap source = lue(qMax(taille.width(), taille.height()));
         if (source.isNull() || source.size() == taille)
             return source;
-        return garde_un_moment(taille, source.scaled(taille, Qt::KeepAspectRatio,
-                                                     Qt::SmoothTransformation));
+        return source.scaled(taille, Qt::KeepAspectRatio, Qt::SmoothTransformation);
     }
 
 private:
@@ -129,30 +126,19 @@ private:
                 return {};
             --chemin;
         }
-        const QSize taille(chemin.key(), chemin.key());
-        if (chemin.key() > cote_gardee) {
-            if (const QPixmap lue = m_passageres.value(taille); !lue.isNull())
-                return lue;
-            return garde_un_moment(taille, lit_image(chemin.value()));
-        }
-        QPixmap &image = m_gardees[chemin.key()];
+        const bool gardee = chemin.key() <= cote_gardee;
+        if (!gardee && m_passageres.isEmpty())
+            QTimer::singleShot(0, qApp, [this] { m_passageres.clear(); });
+        QPixmap &image = (gardee ? m_gardees : m_passageres)[chemin.key()];
         if (image.isNull())
             image = lit_image(chemin.value());
-        return image;
-    }
-
-    QPixmap garde_un_moment(const QSize &taille, const QPixmap &image)
-    {
-        if (m_passageres.isEmpty())
-            QTimer::singleShot(0, qApp, [this] { m_passageres.clear(); });
-        m_passageres.insert(taille, image);
         return image;
     }
 
     static constexpr int cote_gardee = 32;
     QMap<int, QString> m_chemins;
     QHash<int, QPixmap> m_gardees;
-    QHash<QSize, QPixmap> m_passageres;
+    QHash<int, QPixmap> m_passageres;
 };
 
 // The icon's pictures up to `cote_max` pixels.

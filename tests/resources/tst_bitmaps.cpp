@@ -178,8 +178,8 @@ void tst_Bitmaps::icon_comes_at_the_icon_theme_sizes()
         QVERIFY2(tailles.contains(QSize(cote, cote)), qPrintable(QString::number(cote)));
         QCOMPARE(icone.pixmap(QSize(cote, cote)).size(), QSize(cote, cote));
     }
-    // Sizes between, as a zoomed window's icon asks for them in a row,
-    // pictures and reductions kept a moment, each asked again.
+    // Sizes between, asked in a row and again while the larger pictures are
+    // kept a moment.
     for (const int cote : {28, 84, 112, 84, 128, 112, 28})
         QCOMPARE(icone.pixmap(QSize(cote, cote)).size(), QSize(cote, cote));
 }
